@@ -1,0 +1,6 @@
+#pragma once
+// The platform boundary: everything the library calls of the window manager, the graphics
+// engine and the kernel, in namespace vellum::platform. The sim backend implements it on every
+// machine.
+
+#include "platform/types.hpp"
