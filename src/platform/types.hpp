@@ -108,4 +108,23 @@ constexpr bool operator==(const RECT& a, const RECT& b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
+// A font description (the platform's logical font record, narrow face name).
+constexpr int LF_FACESIZE = 32;
+struct LOGFONTA {
+  LONG lfHeight = 0;  // < 0: character height in pixels; > 0: cell height; 0: default
+  LONG lfWidth = 0;
+  LONG lfEscapement = 0;  // tenths of a degree, counter-clockwise
+  LONG lfOrientation = 0;
+  LONG lfWeight = 0;  // 400 normal, 700 bold
+  BYTE lfItalic = 0;
+  BYTE lfUnderline = 0;
+  BYTE lfStrikeOut = 0;
+  BYTE lfCharSet = 0;
+  BYTE lfOutPrecision = 0;
+  BYTE lfClipPrecision = 0;
+  BYTE lfQuality = 0;
+  BYTE lfPitchAndFamily = 0;
+  char lfFaceName[LF_FACESIZE] = {};
+};
+
 }  // namespace vellum::platform
