@@ -1,5 +1,8 @@
 #include "accel/key_names.hpp"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <limits>
 #include <optional>
 #include <string>
@@ -14,86 +17,41 @@ namespace {
 constexpr std::int32_t kFunctionKeyOffset = 111;  // F1 is 112
 constexpr std::int32_t kLastFunctionKey = 135;    // F24
 
-// Names that parse to a code; the first name of each row is not necessarily the one the
-// code formats as (see kCodeNames).
+// The named keys: the name each code formats as, and the further names it is parsed from.
+// Codes 51, 52 and 53 are also those of "3", "4" and "5", and format as their names here,
+// since this table is consulted before the digits.
 struct NamedKey {
-  StringView name;
   std::int32_t code;
+  StringView canonical;
+  std::array<StringView, 3> aliases;  // unused places stay empty
 };
 constexpr NamedKey kNamedKeys[] = {
-    {u"RWin", 92},
-    {u"Right Window", 92},
-    {u"RWindow", 92},
-    {u"LWin", 91},
-    {u"Left Window", 91},
-    {u"LWindow", 91},
-    {u"Window", 91},
-    {u"Apps", 93},
-    {u"Applications", 93},
-    {u"Menu", 93},
-    {u"CapsLock", 20},
-    {u"SpaceBar", 32},
-    {u"Space", 32},
-    {u"Spc", 32},
-    {u"Numlock", 144},
-    {u"Print", 42},
-    {u"PrtScrn", 42},
-    {u"Print Screen", 42},
-    {u"Insert", 45},
-    {u"Ins", 45},
-    {u"Help", 47},
-    {u"Delete", 46},
-    {u"Del", 46},
-    {u"~", 41},
-    {u"`", 41},
-    {u"BackQuote", 41},
-    {u"BackQuotes", 41},
-    {u"\"", 40},
-    {u"'", 40},
-    {u"Quote", 40},
-    {u"Quotes", 40},
-    {u".", 52},
-    {u">", 52},
-    {u"Period", 52},
-    {u"Greater-Than", 52},
-    {u",", 51},
-    {u"<", 51},
-    {u"Comma", 51},
-    {u"Less-Than", 51},
-    {u"-", 12},
-    {u"_", 12},
-    {u"Dash", 12},
-    {u"Underscore", 12},
-    {u"=", 13},
-    {u"+", 13},
-    {u"Plus", 13},
-    {u"Equal", 13},
-    {u"[", 26},
-    {u"{", 26},
-    {u"LBrace", 26},
-    {u"LBracket", 26},
-    {u"]", 27},
-    {u"}", 27},
-    {u"RBrace", 27},
-    {u"RBracket", 27},
-    {u"\\", 43},
-    {u"|", 43},
-    {u"Backslash", 43},
-    {u"Pipe", 43},
-    {u"/", 53},
-    {u"?", 53},
-    {u"Slash", 53},
-    {u"Question", 53},
+    {92, u"RWin", {u"Right Window", u"RWindow"}},
+    {91, u"LWin", {u"Left Window", u"LWindow", u"Window"}},
+    {93, u"Apps", {u"Applications", u"Menu"}},
+    {20, u"CapsLock", {}},
+    {32, u"SpaceBar", {u"Space", u"Spc"}},
+    {144, u"Numlock", {}},
+    {42, u"PrtScrn", {u"Print", u"Print Screen"}},
+    {45, u"Insert", {u"Ins"}},
+    {47, u"Help", {}},
+    {46, u"Delete", {u"Del"}},
+    {41, u"BackQuote", {u"~", u"`", u"BackQuotes"}},
+    {40, u"Quote", {u"\"", u"'", u"Quotes"}},
+    {52, u"Period", {u".", u">", u"Greater-Than"}},
+    {51, u"Comma", {u",", u"<", u"Less-Than"}},
+    {12, u"Dash", {u"-", u"_", u"Underscore"}},
+    {13, u"=", {u"+", u"Plus", u"Equal"}},
+    {26, u"[", {u"{", u"LBrace", u"LBracket"}},
+    {27, u"]", {u"}", u"RBrace", u"RBracket"}},
+    {43, u"\\", {u"|", u"Backslash", u"Pipe"}},
+    {53, u"/", {u"?", u"Slash", u"Question"}},
 };
 
-// The name each named code formats as, tested before the digits and letters: 51, 52 and 53
-// are also the codes of "3", "4" and "5", which therefore format as these names.
-constexpr NamedKey kCodeNames[] = {
-    {u"RWin", 92},      {u"LWin", 91},    {u"Apps", 93},   {u"CapsLock", 20}, {u"SpaceBar", 32},
-    {u"Numlock", 144},  {u"PrtScrn", 42}, {u"Insert", 45}, {u"Help", 47},     {u"Delete", 46},
-    {u"BackQuote", 41}, {u"Quote", 40},   {u"Period", 52}, {u"Comma", 51},    {u"Dash", 12},
-    {u"=", 13},         {u"[", 26},       {u"]", 27},      {u"\\", 43},       {u"/", 53},
-};
+bool IsNameOf(const NamedKey& key, StringView name) {
+  if (name == key.canonical) return true;
+  return std::ranges::find(key.aliases, name) != key.aliases.end();
+}
 
 bool IsDigitOrCapital(std::int32_t code) {
   return (code >= u'0' && code <= u'9') || (code >= u'A' && code <= u'Z');
@@ -101,17 +59,20 @@ bool IsDigitOrCapital(std::int32_t code) {
 
 // The decimal number (digits, optional fraction) at the start of `text`; 0 when there is none.
 double LeadingNumber(StringView text) {
-  double value = 0;
+  auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
+  std::string number;
   std::size_t i = 0;
-  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-    value = value * 10 + (text[i] - u'0');
-  }
+  for (; i < text.size() && isDigit(text[i]); ++i)
+    number += static_cast<char>(text[i]);
   if (i < text.size() && text[i] == u'.') {
-    double scale = 0.1;
-    for (++i; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i, scale /= 10) {
-      value += (text[i] - u'0') * scale;
-    }
+    number += '.';
+    for (++i; i < text.size() && isDigit(text[i]); ++i)
+      number += static_cast<char>(text[i]);
   }
+  double value = 0;
+  // Too many digits for a double reads as out of range, which the caller reports as overflow.
+  const auto [end, failure] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (failure == std::errc::result_out_of_range) return std::numeric_limits<double>::infinity();
   return value;
 }
 
@@ -134,7 +95,7 @@ std::int32_t KeyNameToCode(StringView name) {
   if (name.empty()) RaiseError(error::kInvalidProcedureCall, kAcceleratorErrorSource);
   if (auto code = FunctionKeyCode(name)) return *code;
   for (const NamedKey& key : kNamedKeys) {
-    if (key.name == name) return key.code;
+    if (IsNameOf(key, name)) return key.code;
   }
   if (name.size() == 1 && IsDigitOrCapital(name[0])) return name[0];
   RaiseAcceleratorError(accelerator_flag::kUnknownToken, name);
@@ -144,8 +105,8 @@ String KeyCodeToName(std::int32_t code) {
   if (code > kFunctionKeyOffset && code <= kLastFunctionKey) {
     return u"F" + Utf8ToString(std::to_string(code - kFunctionKeyOffset));
   }
-  for (const NamedKey& key : kCodeNames) {
-    if (key.code == code) return String(key.name);
+  for (const NamedKey& key : kNamedKeys) {
+    if (key.code == code) return String(key.canonical);
   }
   if (IsDigitOrCapital(code)) return String(1, static_cast<char16_t>(code));
   return {};
