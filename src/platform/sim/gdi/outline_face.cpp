@@ -88,7 +88,8 @@ class OutlineFace final : public FontFace {
         FT_Outline_Transform(&slot->outline, &shear);
       }
       if (embolden_ > 0) {
-        FT_Outline_EmboldenXY(&slot->outline, embolden_, embolden_ / 2);
+        // A slightly lighter stroke than the advance suggests keeps counters open at menu sizes.
+        FT_Outline_EmboldenXY(&slot->outline, embolden_ * 3 / 4, embolden_ / 4);
         advance += embolden_;
       }
     }
