@@ -141,12 +141,12 @@ class FontCache {
       request.emHeight = kDefaultEmHeight;
     request.averageWidth = description.lfWidth;
     // Weights the installed faces lack are drawn by thickening the strokes: a missing bold face
-    // by a pixel (its advances grow by as much), semibold by a little over half a pixel with
-    // half a pixel more advance, so that it stays between regular and bold.
+    // by a pixel (its advances grow by as much), semibold by a little over half a pixel with a
+    // quarter pixel more advance, so that it stays between regular and bold.
     if (weight == Weight::Bold && !file->bold) request.embolden = request.extraAdvance = 64;
     if (weight == Weight::Semibold) {
       request.embolden = 40;
-      request.extraAdvance = 32;
+      request.extraAdvance = 16;
     }
     request.slant = italic && !file->italic;
     request.antialias = description.lfQuality != platform::NONANTIALIASED_QUALITY;
