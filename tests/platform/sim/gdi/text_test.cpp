@@ -69,6 +69,10 @@ struct FixedExtentCase {
   SIZE expected;
 };
 
+void PrintTo(const FixedExtentCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class FixedExtent : public ::testing::TestWithParam<FixedExtentCase> {};
 
 TEST_P(FixedExtent, IsCharactersTimesAdvanceByCellHeight) {
@@ -147,6 +151,10 @@ struct AlignCase {
   RECT cell;  // "ab" in a 4 x 6 fixed font (ascent 5) at (20, 20)
 };
 
+void PrintTo(const AlignCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class TextAlignment : public ::testing::TestWithParam<AlignCase> {};
 
 TEST_P(TextAlignment, MovesTheCellAgainstTheReferencePoint) {
@@ -186,6 +194,10 @@ struct TurnCase {
   RECT cell;        // opaque "ab" (8 x 6) with the reference point at (10, 10)
   RECT firstBlock;  // transparent "a " : where the one block lands
 };
+
+void PrintTo(const TurnCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class Escapement : public ::testing::TestWithParam<TurnCase> {};
 
