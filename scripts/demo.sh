@@ -9,4 +9,4 @@ build="${VELLUM_DEMO_BUILD_DIR:-$root/build/release}"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELLUM_BUILD_TESTS=OFF \
   -DVELLUM_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target vellum-demo
-"$build/tools/vellum-demo" "$@"
+"$build/tools/vellum-demo" "${@:-$build/vellum-demo.json}"

@@ -1,4 +1,4 @@
 #pragma once
 // Vellum: owner-drawn menus for desktop applications. A host includes this one header.
 
-#include "platform/automation/string.hpp"
+#include "platform/automation/runtime.hpp"

@@ -27,9 +27,11 @@ bool EqualsNoCase(StringView a, StringView b);
 
 // Hash and equality for unordered containers keyed by case-folded text.
 struct NoCaseHash {
+  using is_transparent = void;
   std::size_t operator()(StringView text) const;
 };
 struct NoCaseEqual {
+  using is_transparent = void;
   bool operator()(StringView a, StringView b) const { return EqualsNoCase(a, b); }
 };
 

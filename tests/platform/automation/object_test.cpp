@@ -1,0 +1,139 @@
+#include "platform/automation/object.hpp"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace vellum {
+namespace {
+
+int ErrorOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const AutomationError& e) {
+    return e.Number();
+  }
+  return 0;
+}
+
+// A small automation class declared the way library classes are.
+class Counter : public Object {
+ public:
+  static Ref<Counter> New() { return ObjectFactory::Make<Counter>(); }
+
+  std::int32_t Value() const { return value_; }
+  void Value(std::int32_t value) { value_ = value; }
+  void Twice(Variant& number) { number = number.ToLong() * 2; }
+  String Greet(const String& name, const Variant& punctuation) const {
+    return u"Hello, " + name + (punctuation.IsMissing() ? u"." : punctuation.ToString());
+  }
+  bool OwnedWhenCreated() const { return ownedWhenCreated_; }
+
+  String ClassName() const override { return u"Test.Counter"; }
+
+ protected:
+  Counter() = default;
+  void Created() override { ownedWhenCreated_ = weak_from_this().lock() != nullptr; }
+  const MemberTable& Members() const override {
+    static const MemberTable table(
+        {
+            Property(u"Value", &Counter::Value, &Counter::Value),
+            Method(u"Twice", &Counter::Twice),
+            Method(u"Greet", &Counter::Greet),
+        },
+        &Object::Members(), u"Value");
+    return table;
+  }
+
+ private:
+  friend class vellum::ObjectFactory;
+  std::int32_t value_ = 0;
+  bool ownedWhenCreated_ = false;
+};
+
+TEST(ObjectCreation, CreationStepsRunOnceTheObjectIsOwned) {
+  EXPECT_TRUE(Counter::New()->OwnedWhenCreated());
+}
+
+TEST(ObjectInvoke, ReadsAndWritesPropertiesByCaseInsensitiveName) {
+  auto counter = Counter::New();
+  counter->Invoke(u"VALUE", CallType::PropertyLet, {u"41"});
+  EXPECT_EQ(counter->Value(), 41);
+  EXPECT_EQ(counter->Invoke(u"value", CallType::PropertyGet), Variant(41));
+  EXPECT_EQ(Variant(counter).ToLong(), 41);  // through the default member
+}
+
+TEST(ObjectInvoke, ByReferenceArgumentChangesTheCallersValue) {
+  auto counter = Counter::New();
+  std::vector<Variant> args{Variant(21)};
+  counter->Invoke(u"twice", CallType::Method, args);
+  EXPECT_EQ(args[0], Variant(42));
+}
+
+TEST(ObjectInvoke, OptionalArgumentsArriveAsMissing) {
+  auto counter = Counter::New();
+  EXPECT_EQ(counter->Invoke(u"Greet", CallType::Method, {u"Ann"}), Variant(u"Hello, Ann."));
+  EXPECT_EQ(counter->Invoke(u"Greet", CallType::Method, {u"Ann", u"!"}), Variant(u"Hello, Ann!"));
+}
+
+TEST(ObjectInvoke, BadCallsRaiseTheRuntimesErrors) {
+  auto counter = Counter::New();
+  struct Case {
+    const char* name;
+    std::function<void()> call;
+    int error;
+  };
+  const Case cases[] = {
+      {"unknown member", [&] { counter->Invoke(u"Reset", CallType::Method); }, 438},
+      {"assigning a method", [&] { counter->Invoke(u"Greet", CallType::PropertyLet, {1}); }, 438},
+      {"required argument omitted", [&] { counter->Invoke(u"Greet", CallType::Method); }, 449},
+      {"Missing for a required one",
+       [&] { counter->Invoke(u"Greet", CallType::Method, {Missing}); }, 449},
+      {"too many arguments",
+       [&] {
+         counter->Invoke(u"Greet", CallType::Method, {u"a", u"b", u"c"});
+       },
+       450},
+      {"by-reference argument omitted", [&] { counter->Invoke(u"Twice", CallType::Method); }, 449},
+      {"argument of the wrong type",
+       [&] { counter->Invoke(u"Value", CallType::PropertyLet, {u"many"}); }, 13},
+      {"value out of range", [&] { counter->Invoke(u"Value", CallType::PropertyLet, {3e10}); }, 6},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(ErrorOf(c.call), c.error);
+  }
+  EXPECT_EQ(counter->Value(), 0);
+}
+
+TEST(HostObject, AnswersForTheMembersItWasGiven) {
+  auto buddy = HostObject::New(u"Test.Buddy");
+  std::vector<String> heard;
+  buddy->Define(u"MenuItem_Click", [&](Invocation& call) {
+    heard.push_back(call.Arg(0).ToString());
+    call.ByRef(1) = true;  // e.g. a Cancel argument
+    return Variant();
+  });
+  std::vector<Variant> args{Variant(u"Open"), Variant(false)};
+  buddy->Invoke(u"menuitem_click", CallType::Method, args);
+  EXPECT_EQ(heard, std::vector<String>{u"Open"});
+  EXPECT_EQ(args[1], Variant(true));
+  EXPECT_TRUE(buddy->Has(u"MENUITEM_CLICK"));
+  EXPECT_EQ(ErrorOf([&] { buddy->Invoke(u"Other", CallType::Method); }), 438);
+  EXPECT_EQ(buddy->ClassName(), u"Test.Buddy");
+}
+
+TEST(HostObject, AHandlerMayDropTheLastReferenceToItsObject) {
+  auto holder = std::make_shared<Ref<HostObject>>(HostObject::New());
+  Ref<HostObject>& object = *holder;
+  object->Define(u"Drop", [holder](Invocation&) {
+    holder->reset();
+    return Variant(1);
+  });
+  HostObject* raw = object.get();
+  EXPECT_EQ(raw->Invoke(u"Drop", CallType::Method), Variant(1));
+  EXPECT_EQ(*holder, nullptr);
+}
+
+}  // namespace
+}  // namespace vellum
