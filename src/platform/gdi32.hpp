@@ -48,6 +48,13 @@ COLORREF GetPixel(HDC hdc, int x, int y);
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
 BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
 
+// Rows of a bitmap to and from caller memory (32-bit BI_RGB only). With lpvBits null,
+// GetDIBits fills in the header's size fields and returns the bitmap's height.
+int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, void* lpvBits, BITMAPINFO* lpbmi,
+              UINT usage);
+int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void* lpBits,
+              const BITMAPINFO* lpbmi, UINT ColorUse);
+
 // --- text -------------------------------------------------------------------------------------
 
 BOOL TextOutA(HDC hdc, int x, int y, const char* lpString, int c);

@@ -44,6 +44,37 @@ struct ICONINFO {
   HBITMAP hbmColor = 0;
 };
 
+// A device-independent bitmap's layout; the sim reads and writes 32-bit BI_RGB rows (blue,
+// green, red, unused byte), bottom-up for a positive biHeight, top-down for a negative one.
+struct BITMAPINFOHEADER {
+  DWORD biSize = sizeof(BITMAPINFOHEADER);
+  LONG biWidth = 0;
+  LONG biHeight = 0;
+  WORD biPlanes = 1;
+  WORD biBitCount = 0;
+  DWORD biCompression = 0;
+  DWORD biSizeImage = 0;
+  LONG biXPelsPerMeter = 0;
+  LONG biYPelsPerMeter = 0;
+  DWORD biClrUsed = 0;
+  DWORD biClrImportant = 0;
+};
+
+struct RGBQUAD {
+  BYTE rgbBlue = 0;
+  BYTE rgbGreen = 0;
+  BYTE rgbRed = 0;
+  BYTE rgbReserved = 0;
+};
+
+struct BITMAPINFO {
+  BITMAPINFOHEADER bmiHeader;
+  RGBQUAD bmiColors[1];
+};
+
+constexpr DWORD BI_RGB = 0;
+constexpr UINT DIB_RGB_COLORS = 0;
+
 // DrawState's callback for DST_COMPLEX content.
 using DRAWSTATEPROC = BOOL (*)(HDC hdc, LPARAM lData, WPARAM wData, int cx, int cy);
 

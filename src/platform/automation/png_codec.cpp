@@ -15,22 +15,25 @@ constexpr std::uint64_t kLargestImage = 64ULL * 1024 * 1024;
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodePng(int width, int height,
-                                    const std::vector<std::uint32_t>& pixels) {
+std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std::uint32_t>& pixels,
+                                    const std::vector<std::uint8_t>* alpha) {
   if (width <= 0 || height <= 0 ||
-      pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
+      pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) ||
+      (alpha && alpha->size() != pixels.size()))
     return {};
-  std::vector<std::uint8_t> rgb(pixels.size() * 3);
+  const std::size_t channels = alpha ? 4 : 3;
+  std::vector<std::uint8_t> rgb(pixels.size() * channels);
   for (std::size_t i = 0; i < pixels.size(); ++i) {
-    rgb[3 * i] = static_cast<std::uint8_t>(pixels[i] & 0xFF);
-    rgb[3 * i + 1] = static_cast<std::uint8_t>((pixels[i] >> 8) & 0xFF);
-    rgb[3 * i + 2] = static_cast<std::uint8_t>((pixels[i] >> 16) & 0xFF);
+    rgb[channels * i] = static_cast<std::uint8_t>(pixels[i] & 0xFF);
+    rgb[channels * i + 1] = static_cast<std::uint8_t>((pixels[i] >> 8) & 0xFF);
+    rgb[channels * i + 2] = static_cast<std::uint8_t>((pixels[i] >> 16) & 0xFF);
+    if (alpha) rgb[channels * i + 3] = (*alpha)[i];
   }
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
   image.width = static_cast<png_uint_32>(width);
   image.height = static_cast<png_uint_32>(height);
-  image.format = PNG_FORMAT_RGB;
+  image.format = alpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
   png_alloc_size_t size = 0;
   // First pass measures, second pass writes.
   if (!png_image_write_to_memory(&image, nullptr, &size, 0, rgb.data(), 0, nullptr)) return {};

@@ -16,9 +16,10 @@ struct PngPixels {
   std::vector<std::uint8_t> alpha;    // one per pixel, 255 = opaque
 };
 
-// An opaque RGB PNG; empty when the image is empty or encoding fails.
-std::vector<std::uint8_t> EncodePng(int width, int height,
-                                    const std::vector<std::uint32_t>& pixels);
+// An RGB PNG, or RGBA when `alpha` (one byte per pixel) is given; empty when the image is empty,
+// the sizes disagree or encoding fails.
+std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std::uint32_t>& pixels,
+                                    const std::vector<std::uint8_t>* alpha = nullptr);
 // Any PNG, converted to 8-bit RGB with alpha; nullopt when the bytes are not a PNG.
 std::optional<PngPixels> DecodePng(const std::vector<std::uint8_t>& bytes);
 

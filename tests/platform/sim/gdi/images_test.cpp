@@ -134,5 +134,38 @@ TEST(Icons, FromPixelsRejectsMismatchedSizes) {
   EXPECT_EQ(sim::CreateIconFromPixels(0, 0, {}, kB), 0u);
 }
 
+TEST(DibRows, CopyRowsInBothLayoutsAndRejectOtherFormats) {
+  MemoryCanvas canvas(2, 2);
+  SetPixel(canvas.dc, 0, 0, RGB(1, 2, 3));  // top-left
+  SetPixel(canvas.dc, 1, 1, RGB(4, 5, 6));  // bottom-right
+  BITMAPINFO info{};
+  ASSERT_EQ(GetDIBits(canvas.dc, canvas.bitmap, 0, 2, nullptr, &info, DIB_RGB_COLORS), 2);
+  EXPECT_EQ(info.bmiHeader.biWidth, 2);
+  EXPECT_EQ(info.bmiHeader.biBitCount, 32);
+
+  std::uint32_t rows[4] = {};
+  ASSERT_EQ(GetDIBits(canvas.dc, canvas.bitmap, 0, 2, rows, &info, DIB_RGB_COLORS), 2);
+  EXPECT_EQ(rows[2], 0x010203u) << "bottom-up: the top row comes last; blue in the low byte";
+  EXPECT_EQ(rows[1], 0x040506u);
+  info.bmiHeader.biHeight = -2;
+  ASSERT_EQ(GetDIBits(canvas.dc, canvas.bitmap, 0, 2, rows, &info, DIB_RGB_COLORS), 2);
+  EXPECT_EQ(rows[0], 0x010203u);
+  EXPECT_EQ(rows[3], 0x040506u);
+
+  const std::uint32_t written[4] = {0xFF0000, 0x00FF00, 0x0000FF, 0};
+  ASSERT_EQ(SetDIBits(canvas.dc, canvas.bitmap, 0, 2, written, &info, DIB_RGB_COLORS), 2);
+  EXPECT_EQ(canvas.At(0, 0), RGB(255, 0, 0));
+  EXPECT_EQ(canvas.At(0, 1), RGB(0, 0, 255));
+
+  info.bmiHeader.biBitCount = 24;
+  EXPECT_EQ(GetDIBits(canvas.dc, canvas.bitmap, 0, 2, rows, &info, DIB_RGB_COLORS), 0);
+  EXPECT_EQ(SetDIBits(canvas.dc, canvas.bitmap, 0, 2, written, &info, DIB_RGB_COLORS), 0);
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biWidth = 3;
+  EXPECT_EQ(GetDIBits(canvas.dc, canvas.bitmap, 0, 2, rows, &info, DIB_RGB_COLORS), 0)
+      << "the layout must match the bitmap";
+  EXPECT_EQ(GetDIBits(canvas.dc, 0x12345, 0, 2, rows, &info, DIB_RGB_COLORS), 0);
+}
+
 }  // namespace
 }  // namespace vellum
