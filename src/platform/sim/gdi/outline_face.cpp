@@ -28,7 +28,7 @@ class OutlineFace final : public FontFace {
   OutlineFace& operator=(const OutlineFace&) = delete;
 
   // Sizes the face and derives the cell metrics the way the platform does: the cell spans the
-  // face's Windows ascent and descent, scaled to the character height.
+  // face's usWinAscent and usWinDescent, scaled to the character height.
   bool Size(const OutlineRequest& request) {
     const TT_OS2* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
     const double unitsPerEm = face_->units_per_EM > 0 ? face_->units_per_EM : 2048;

@@ -50,34 +50,53 @@ void PaintPenPixel(Canvas& canvas, const PenObject& pen, int x, int y, bool most
   }
 }
 
-// Bresenham from `from` to `to`, painting `from` and every pixel before `to`.
+int ClampCoordinate(long long v) {
+  return static_cast<int>(std::clamp<long long>(v, -(1LL << 30), 1LL << 30));
+}
+
+// Bresenham from `from` to `to`, painting `from` and every pixel before `to`. Only the steps
+// whose major coordinate can reach the canvas are visited, so far-off lines cost nothing.
 void PaintLine(Canvas& canvas, const PenObject& pen, POINT from, POINT to) {
-  const long long dx = std::llabs(static_cast<long long>(to.x) - from.x);
-  const long long dy = std::llabs(static_cast<long long>(to.y) - from.y);
-  const int sx = from.x < to.x ? 1 : -1;
-  const int sy = from.y < to.y ? 1 : -1;
-  const bool mostlyHorizontal = dx >= dy;
-  long long steps = mostlyHorizontal ? dx : dy;
-  if (steps > 1 << 16) steps = 1 << 16;  // far beyond any surface; keeps runaway lines bounded
-  long long error = (mostlyHorizontal ? dx : dy) / 2;
-  long long x = from.x;
-  long long y = from.y;
-  for (long long i = 0; i < steps; ++i) {
-    PaintPenPixel(canvas, pen, static_cast<int>(x), static_cast<int>(y), mostlyHorizontal);
-    if (mostlyHorizontal) {
-      x += sx;
-      error -= dy;
-      if (error < 0) {
-        y += sy;
-        error += dx;
-      }
-    } else {
-      y += sy;
-      error -= dx;
-      if (error < 0) {
-        x += sx;
-        error += dy;
-      }
+  const long long dx = static_cast<long long>(to.x) - from.x;
+  const long long dy = static_cast<long long>(to.y) - from.y;
+  const bool mostlyHorizontal = std::llabs(dx) >= std::llabs(dy);
+  const long long major0 = mostlyHorizontal ? from.x : from.y;
+  const long long minor0 = mostlyHorizontal ? from.y : from.x;
+  const long long majorDelta = std::llabs(mostlyHorizontal ? dx : dy);
+  const long long minorDelta = std::llabs(mostlyHorizontal ? dy : dx);
+  const int majorStep = (mostlyHorizontal ? dx : dy) >= 0 ? 1 : -1;
+  const int minorStep = (mostlyHorizontal ? dy : dx) >= 0 ? 1 : -1;
+
+  // The steps whose major coordinate lies within the canvas, widened by the pen.
+  const RECT clip = canvas.clip();
+  const POINT origin = canvas.origin();
+  const long long lo = (mostlyHorizontal ? clip.left - origin.x : clip.top - origin.y) - pen.width;
+  const long long hi =
+      (mostlyHorizontal ? clip.right - origin.x : clip.bottom - origin.y) + pen.width;
+  long long first = majorStep > 0 ? lo - major0 : major0 - hi + 1;
+  long long last = majorStep > 0 ? hi - major0 : major0 - lo + 1;
+  first = std::max(first, 0LL);
+  last = std::min(last, majorDelta);
+  if (first >= last) return;
+
+  // The minor coordinate and error term after `first` steps, in closed form.
+  const __int128 half = majorDelta / 2;
+  const __int128 consumed = static_cast<__int128>(first) * minorDelta - half;
+  const __int128 k = consumed > 0 ? (consumed + majorDelta - 1) / majorDelta : 0;
+  long long error =
+      static_cast<long long>(half - static_cast<__int128>(first) * minorDelta + k * majorDelta);
+  long long minor = minor0 + minorStep * static_cast<long long>(k);
+  for (long long i = first; i < last; ++i) {
+    const int major = ClampCoordinate(major0 + majorStep * i);
+    const int across = ClampCoordinate(minor);
+    if (mostlyHorizontal)
+      PaintPenPixel(canvas, pen, major, across, true);
+    else
+      PaintPenPixel(canvas, pen, across, major, false);
+    error -= minorDelta;
+    if (error < 0) {
+      minor += minorStep;
+      error += majorDelta;
     }
   }
 }

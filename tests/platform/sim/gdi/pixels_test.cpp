@@ -174,9 +174,15 @@ TEST(Pixels, OffTheSurfaceReadsInvalidAndWritesNothing) {
   }
   EXPECT_EQ(canvas.Count(kWhite), 8);
   EXPECT_EQ(GetPixel(0x4242, 0, 0), CLR_INVALID);
-  // Long lines far off the surface end without painting or hanging.
+  // Long lines far off the surface end without painting or hanging; one that crosses the
+  // surface from far away still lands where it should.
   Polyline(canvas.dc, {{-2000000000, -5}, {2000000000, 2000000000}}, 0);
   EXPECT_EQ(canvas.Count(0), 0);
+  Polyline(canvas.dc, {{-2000000000, 1}, {2000000000, 1}}, 0);
+  EXPECT_EQ(canvas.Count(0), 3);
+  Polyline(canvas.dc, {{-1000000, -1000000}, {1000000, 1000000}}, RGB(0, 0, 1));
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(GetPixel(canvas.dc, i, i), RGB(0, 0, 1)) << i;
 }
 
 class BitBltTest : public ::testing::Test {
