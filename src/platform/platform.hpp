@@ -4,3 +4,4 @@
 // machine.
 
 #include "platform/types.hpp"
+#include "platform/gdi32.hpp"

@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "platform/automation/std_font.hpp"
+#include "platform/automation/std_picture.hpp"
 
 namespace vellum {
 namespace {
@@ -32,6 +33,7 @@ class ClassRegistry {
  private:
   ClassRegistry() {
     factories_.emplace(StdFont::kClassName, [] { return Ref<Object>(StdFont::New()); });
+    factories_.emplace(StdPicture::kClassName, [] { return Ref<Object>(StdPicture::New()); });
   }
 
   std::mutex mutex_;

@@ -7,5 +7,6 @@
 #include "platform/automation/object.hpp"
 #include "platform/automation/property_bag.hpp"
 #include "platform/automation/std_font.hpp"
+#include "platform/automation/std_picture.hpp"
 #include "platform/automation/string.hpp"
 #include "platform/automation/variant.hpp"
