@@ -20,13 +20,21 @@ Info Record(UINT mask, UINT size = MENUITEMINFO_SIZE_WITH_BITMAP) {
   return info;
 }
 
-BOOL Get(HMENU m, UINT i, BOOL p, MENUITEMINFOA* r) { return GetMenuItemInfoA(m, i, p, r); }
-BOOL Get(HMENU m, UINT i, BOOL p, MENUITEMINFOW* r) { return GetMenuItemInfoW(m, i, p, r); }
-BOOL Set(HMENU m, UINT i, BOOL p, const MENUITEMINFOA* r) { return SetMenuItemInfoA(m, i, p, r); }
-BOOL Set(HMENU m, UINT i, BOOL p, const MENUITEMINFOW* r) { return SetMenuItemInfoW(m, i, p, r); }
+BOOL Get(HMENU m, UINT i, BOOL p, MENUITEMINFOA* r) {
+  return GetMenuItemInfoA(m, i, p, r);
+}
+BOOL Get(HMENU m, UINT i, BOOL p, MENUITEMINFOW* r) {
+  return GetMenuItemInfoW(m, i, p, r);
+}
+BOOL Set(HMENU m, UINT i, BOOL p, const MENUITEMINFOA* r) {
+  return SetMenuItemInfoA(m, i, p, r);
+}
+BOOL Set(HMENU m, UINT i, BOOL p, const MENUITEMINFOW* r) {
+  return SetMenuItemInfoW(m, i, p, r);
+}
 
-constexpr UINT kEveryMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_CHECKMARKS | MIIM_DATA |
-                            MIIM_FTYPE | MIIM_BITMAP;
+constexpr UINT kEveryMask =
+    MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_CHECKMARKS | MIIM_DATA | MIIM_FTYPE | MIIM_BITMAP;
 
 // One mask at a time: what it writes must read back, and every other field must stay as the
 // entry had it (entry 5 "Orig", a plain string).
@@ -90,46 +98,45 @@ TEST_P(ItemInfoMask, WritesItsFieldsOnlyNarrow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Masks, ItemInfoMask,
-    ::testing::Values(
-        MaskCase{"State",
-                 [](auto& i) {
-                   i.fMask = MIIM_STATE;
-                   i.fState = MF_GRAYED | MFS_CHECKED | MFS_DEFAULT;
-                 }},
-        MaskCase{"Id",
-                 [](auto& i) {
-                   i.fMask = MIIM_ID;
-                   i.wID = 4711;
-                 }},
-        MaskCase{"Submenu", [](auto& i) { i.fMask = MIIM_SUBMENU; }},
-        MaskCase{"CheckBitmaps",
-                 [](auto& i) {
-                   i.fMask = MIIM_CHECKMARKS;
-                   i.hbmpChecked = 0x111;
-                   i.hbmpUnchecked = 0x222;
-                 }},
-        MaskCase{"OwnerDrawType",
-                 [](auto& i) {
-                   i.fMask = MIIM_FTYPE;
-                   i.fType = MFT_OWNERDRAW | MFT_RADIOCHECK | MFT_RIGHTJUSTIFY;
-                 }},
-        MaskCase{"Data",
-                 [](auto& i) {
-                   i.fMask = MIIM_DATA;
-                   i.dwItemData = 0xDEADBEEF;
-                 }},
-        MaskCase{"EntryBitmap",
-                 [](auto& i) {
-                   i.fMask = MIIM_BITMAP;
-                   i.hbmpItem = 0x333;
-                 }},
-        MaskCase{"StateIdAndTypeTogether",
-                 [](auto& i) {
-                   i.fMask = MIIM_STATE | MIIM_ID | MIIM_TYPE;
-                   i.fType = MFT_OWNERDRAW | MFT_SEPARATOR;
-                   i.fState = MFS_DISABLED;
-                   i.wID = 12;
-                 }}),
+    ::testing::Values(MaskCase{"State",
+                               [](auto& i) {
+                                 i.fMask = MIIM_STATE;
+                                 i.fState = MF_GRAYED | MFS_CHECKED | MFS_DEFAULT;
+                               }},
+                      MaskCase{"Id",
+                               [](auto& i) {
+                                 i.fMask = MIIM_ID;
+                                 i.wID = 4711;
+                               }},
+                      MaskCase{"Submenu", [](auto& i) { i.fMask = MIIM_SUBMENU; }},
+                      MaskCase{"CheckBitmaps",
+                               [](auto& i) {
+                                 i.fMask = MIIM_CHECKMARKS;
+                                 i.hbmpChecked = 0x111;
+                                 i.hbmpUnchecked = 0x222;
+                               }},
+                      MaskCase{"OwnerDrawType",
+                               [](auto& i) {
+                                 i.fMask = MIIM_FTYPE;
+                                 i.fType = MFT_OWNERDRAW | MFT_RADIOCHECK | MFT_RIGHTJUSTIFY;
+                               }},
+                      MaskCase{"Data",
+                               [](auto& i) {
+                                 i.fMask = MIIM_DATA;
+                                 i.dwItemData = 0xDEADBEEF;
+                               }},
+                      MaskCase{"EntryBitmap",
+                               [](auto& i) {
+                                 i.fMask = MIIM_BITMAP;
+                                 i.hbmpItem = 0x333;
+                               }},
+                      MaskCase{"StateIdAndTypeTogether",
+                               [](auto& i) {
+                                 i.fMask = MIIM_STATE | MIIM_ID | MIIM_TYPE;
+                                 i.fType = MFT_OWNERDRAW | MFT_SEPARATOR;
+                                 i.fState = MFS_DISABLED;
+                                 i.wID = 12;
+                               }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Reading "Open" into buffers of every size: cch 0 or a null buffer asks for the length;
@@ -174,15 +181,15 @@ TEST_P(ItemInfoTextBuffer, NarrowAndWideServeTheSameCharacters) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, ItemInfoTextBuffer,
-    ::testing::Values(BufferCase{"ZeroLengthQueries", true, 0, "xxxxxxxxxxxxxxx", 4},
-                      BufferCase{"NullBufferQueries", false, 10, "", 4},
-                      BufferCase{"RoomForTerminator", true, 5, "Open", 4},
-                      BufferCase{"Plenty", true, 16, "Open", 4},
-                      BufferCase{"OneShort", true, 4, "Ope", 3},
-                      BufferCase{"OnlyTerminator", true, 1, "", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sizes, ItemInfoTextBuffer,
+                         ::testing::Values(BufferCase{"ZeroLengthQueries", true, 0,
+                                                      "xxxxxxxxxxxxxxx", 4},
+                                           BufferCase{"NullBufferQueries", false, 10, "", 4},
+                                           BufferCase{"RoomForTerminator", true, 5, "Open", 4},
+                                           BufferCase{"Plenty", true, 16, "Open", 4},
+                                           BufferCase{"OneShort", true, 4, "Ope", 3},
+                                           BufferCase{"OnlyTerminator", true, 1, "", 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ItemInfoText, NarrowSpeaksTheCodePageAndWideUtf16) {
   const HMENU menu = CreatePopupMenu();

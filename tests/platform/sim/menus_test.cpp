@@ -70,8 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
                       InsertCase{"BeyondEndAppends", 100, MF_BYPOSITION, TRUE, {1, 2, 3, 9}},
                       InsertCase{"MinusOneAppends", 0xFFFFFFFF, MF_BYPOSITION, TRUE, {1, 2, 3, 9}},
                       InsertCase{"BeforeCommand", 2, MF_BYCOMMAND, TRUE, {1, 9, 2, 3}},
-                      InsertCase{"MinusOneByCommandAppends", 0xFFFFFFFF, MF_BYCOMMAND, TRUE,
-                                 {1, 2, 3, 9}},
+                      InsertCase{
+                          "MinusOneByCommandAppends", 0xFFFFFFFF, MF_BYCOMMAND, TRUE, {1, 2, 3, 9}},
                       InsertCase{"MissingCommandFails", 77, MF_BYCOMMAND, FALSE, {1, 2, 3}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -143,7 +143,8 @@ TEST(MenuCommands, DestroyMenuTakesTheWholeTreeAndFailsTheSecondTime) {
   AppendMenuA(root, MF_POPUP, middle, "Middle");
   AppendMenuA(root, MF_STRING, 5, "Plain");
   ASSERT_TRUE(DestroyMenu(root));
-  for (HMENU gone : {root, middle, leaf}) EXPECT_FALSE(IsMenu(gone));
+  for (HMENU gone : {root, middle, leaf})
+    EXPECT_FALSE(IsMenu(gone));
   EXPECT_TRUE(IsMenu(sibling));
   EXPECT_FALSE(DestroyMenu(root));
 }
@@ -162,7 +163,8 @@ TEST(MenuCommands, FlagsBecomeTypeStateSubmenuAndData) {
   EXPECT_EQ(first.fState, MF_GRAYED | MFS_CHECKED) << sim::DebugString(first);
   EXPECT_EQ(first.dwItemData, 0xABCDu);
   const MENUITEMINFOW second = ReadEntry(menu, 1, TRUE, all);
-  EXPECT_EQ(second.fType, MFT_OWNERDRAW | MFT_SEPARATOR | MFT_RIGHTJUSTIFY) << sim::DebugString(second);
+  EXPECT_EQ(second.fType, MFT_OWNERDRAW | MFT_SEPARATOR | MFT_RIGHTJUSTIFY)
+      << sim::DebugString(second);
   const MENUITEMINFOW third = ReadEntry(menu, 2, TRUE, all);
   EXPECT_EQ(third.hSubMenu, sub);
   EXPECT_EQ(third.wID, sub) << "a popup entry carries its submenu handle as ID";

@@ -25,13 +25,15 @@ LRESULT Base(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT Inner(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   trace.push_back("inner");
   return CallWindowProcA(reinterpret_cast<WNDPROC>(previousOfInner), hWnd, message, wParam,
-                         lParam) + 10;
+                         lParam) +
+         10;
 }
 
 LRESULT Outer(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   trace.push_back("outer");
   return CallWindowProcA(reinterpret_cast<WNDPROC>(previousOfOuter), hWnd, message, wParam,
-                         lParam) + 100;
+                         lParam) +
+         100;
 }
 
 thread_local bool strangerCalled = false;
@@ -55,7 +57,8 @@ TEST(WindowSubclass, ChainRunsNewestFirstAndUnwindsOnRestore) {
 
     // Restoring the outer layer's predecessor takes it out of the chain.
     trace.clear();
-    EXPECT_EQ(SetWindowLongA(hWnd, GWL_WNDPROC, previousOfOuter), reinterpret_cast<LONG_PTR>(&Outer));
+    EXPECT_EQ(SetWindowLongA(hWnd, GWL_WNDPROC, previousOfOuter),
+              reinterpret_cast<LONG_PTR>(&Outer));
     EXPECT_EQ(GetWindowLongA(hWnd, GWL_WNDPROC), reinterpret_cast<LONG_PTR>(&Inner));
     EXPECT_EQ(SendMessageA(hWnd, WM_USER, 0, 0), 11);
     EXPECT_EQ(trace, (std::vector<std::string>{"inner", "base"}));
@@ -73,7 +76,9 @@ TEST(WindowSubclass, UnknownProcedureAddressesAreNeverCalled) {
 
     EXPECT_EQ(CallWindowProcA(&NeverInstalled, plain, WM_USER, 0, 0), 0);
     EXPECT_FALSE(strangerCalled);
-    EXPECT_EQ(CallWindowProcA(reinterpret_cast<WNDPROC>(std::uintptr_t{0x1234}), plain, WM_USER, 0, 0), 0);
+    EXPECT_EQ(
+        CallWindowProcA(reinterpret_cast<WNDPROC>(std::uintptr_t{0x1234}), plain, WM_USER, 0, 0),
+        0);
     // Once installed somewhere, the procedure is known.
     SetWindowLongA(plain, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&NeverInstalled));
     EXPECT_FALSE(IsBadCodePtr(reinterpret_cast<FARPROC>(&NeverInstalled)));
@@ -105,7 +110,8 @@ TEST(WindowLifetime, DestroyedWindowsFailQuietlyAndTakeTheirMenus) {
   ASSERT_GE(received.size(), 2u);
   EXPECT_EQ(received[received.size() - 2].message, WM_DESTROY);
   EXPECT_EQ(received.back().message, WM_NCDESTROY);
-  for (HMENU gone : {bar, file, system}) EXPECT_FALSE(IsMenu(gone));
+  for (HMENU gone : {bar, file, system})
+    EXPECT_FALSE(IsMenu(gone));
 
   WINDOWPLACEMENT placement;
   RECT rect;
@@ -131,7 +137,8 @@ TEST(WindowDefaultProcedure, WindowCommandsChangePlacementAndCloseDestroys) {
   const struct {
     UINT command;
     UINT showCmd;
-  } steps[] = {{SC_MAXIMIZE, SW_SHOWMAXIMIZED}, {SC_RESTORE, SW_SHOWNORMAL},
+  } steps[] = {{SC_MAXIMIZE, SW_SHOWMAXIMIZED},
+               {SC_RESTORE, SW_SHOWNORMAL},
                {SC_MINIMIZE | 0x2, SW_SHOWMINIMIZED}};
   for (const auto& step : steps) {
     SendMessageA(hWnd, WM_SYSCOMMAND, step.command, 0);
