@@ -515,7 +515,8 @@ void Finish(Session& s) {
     Notify(s, WM_EXITMENULOOP, s.tracked ? TRUE : FALSE, 0);
   }
   auto& sessions = Sessions();
-  sessions.erase(std::find(sessions.begin(), sessions.end(), &s));
+  if (auto mine = std::find(sessions.begin(), sessions.end(), &s); mine != sessions.end())
+    sessions.erase(mine);
   if (!s.chosen || (s.flags & TPM_RETURNCMD) || !Notifies(s) || !FindWindow(s.owner)) return;
   if (s.system)
     Send(s.owner, WM_SYSCOMMAND, s.command, s.commandPoint);
@@ -531,9 +532,10 @@ bool SelectBarEntry(Session& s, int position) {
   if (!window || static_cast<std::size_t>(position) >= window->bar.entries.size()) return false;
   const HMENU bar = LiveMenuOf(*window);
   NotifySelect(s, bar, position, true);
+  // The handler of WM_MENUSELECT may have changed the bar.
   window = FindWindow(s.owner);
-  const MenuEntry* entry =
-      window ? FindEntry({LiveMenuOf(*window), std::size_t(position)}) : nullptr;
+  if (!window || static_cast<std::size_t>(position) >= window->bar.entries.size()) return false;
+  const MenuEntry* entry = FindEntry({LiveMenuOf(*window), std::size_t(position)});
   if (!entry || IsInactive(*entry) || !HasLiveSubmenu(*entry)) return false;
   const RECT below = ToScreen(*window, window->bar.entries[position]);
   return OpenLevel(s, entry->submenu, static_cast<UINT>(position), [below](SIZE) {

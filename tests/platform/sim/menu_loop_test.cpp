@@ -293,6 +293,25 @@ TEST(MenuLoop, AMenuDestroyedByAHandlerEndsTheLoopWithoutAChoice) {
   });
 }
 
+TEST(MenuLoop, ABarTakenOffTheWindowWhileItsEntryLightsUpOpensNothing) {
+  testing::OnFreshThread([] {
+    MenuFixture f;
+    Recorder().handler = [&](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+      if (message == WM_MENUSELECT && GetMenu(f.owner) != 0) {
+        SetMenu(f.owner, 0);
+        DestroyMenu(f.bar);
+      }
+      return std::nullopt;
+    };
+    f.user.Choose(0);
+    f.user.ClickMenuBar(f.owner, 0);
+    EXPECT_TRUE(Recorder().Of(WM_INITMENUPOPUP).empty());
+    EXPECT_TRUE(f.Commands().empty());
+    EXPECT_EQ(Recorder().Of(WM_EXITMENULOOP).size(), 1u);
+    f.user.ForgetSteps();
+  });
+}
+
 TEST(MenuLoop, SystemMenusAreFlaggedAndSendSystemCommands) {
   testing::OnFreshThread([] {
     const HWND owner = testing::CreateRecordingWindow();
