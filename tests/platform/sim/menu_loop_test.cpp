@@ -155,6 +155,30 @@ TEST(MenuLoop, MovingAlongTheBarSwitchesPopupsAndCommandEntriesRunAtOnce) {
   });
 }
 
+TEST(MenuLoop, KeyboardNavigationWalksEntriesSubmenusAndTheBar) {
+  testing::OnFreshThread([] {
+    MenuFixture f;
+    // Down x3 skips the separator to Recent; Right opens it; Left closes it; Up goes back to
+    // Save, which has no submenu, so Right moves along the bar to Edit; Down, Return runs Cut.
+    for (UINT key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_LEFT, VK_UP, VK_RIGHT,
+                     VK_DOWN, VK_RETURN})
+      f.user.Key(key);
+    f.user.ClickMenuBar(f.owner, 0);
+    std::vector<WPARAM> opened;
+    for (const testing::Seen& s : Recorder().Of(WM_INITMENUPOPUP))
+      opened.push_back(s.wParam);
+    EXPECT_EQ(opened, (std::vector<WPARAM>{f.file, f.recent, f.edit}));
+    EXPECT_EQ(f.Commands(), (std::vector<std::pair<WPARAM, LPARAM>>{{301, 0}}));
+
+    // Escape closes the innermost popup first, then the menu.
+    f.user.Open(3).Key(VK_ESCAPE).Key(VK_ESCAPE).Hover(0);
+    f.user.ClickMenuBar(f.owner, 0);
+    EXPECT_EQ(f.user.PendingSteps(), 1u);
+    EXPECT_EQ(f.Commands().size(), 1u);
+    f.user.ForgetSteps();
+  });
+}
+
 // What the owner's WM_MENUCHAR answer makes of a typed character in File.
 struct MenuCharCase {
   const char* name;
