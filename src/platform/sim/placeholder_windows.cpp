@@ -3,12 +3,6 @@
 
 namespace vellum::sim::detail {
 
-std::optional<WindowGeometry> GetWindowGeometry(platform::HWND) {
-  return std::nullopt;
-}
-std::vector<platform::HWND> WindowsBottomToTop() {
-  return {};
-}
 std::vector<platform::HDC> OpenPopupSurfaces() {
   return {};
 }

@@ -1,0 +1,68 @@
+// The driver's PNG pictures of bitmaps, windows and the composited screen, and PNG loading.
+#include "platform/automation/png_codec.hpp"
+#include "platform/sim/gdi/gdi_tables.hpp"
+#include "platform/sim/gdi/screen.hpp"
+#include "platform/sim/surfaces.hpp"
+
+namespace vellum::sim {
+
+using namespace detail;
+
+namespace {
+
+constexpr platform::COLORREF kTransparentKey = platform::RGB(192, 192, 192);
+
+bool SavePixmap(const Pixmap& pixmap, const std::string& path) {
+  const std::vector<std::uint8_t> bytes = EncodePng(pixmap.width, pixmap.height, pixmap.pixels);
+  return !bytes.empty() && WriteFileBytes(path, bytes);
+}
+
+void Compose(Pixmap& screen, const Pixmap& layer, platform::POINT at) {
+  Canvas canvas(screen, {0, 0}, {0, 0, screen.width, screen.height});
+  for (int y = 0; y < layer.height; ++y)
+    for (int x = 0; x < layer.width; ++x)
+      canvas.Set(static_cast<int>(at.x + static_cast<long long>(x)),
+                 static_cast<int>(at.y + static_cast<long long>(y)), layer.At(x, y));
+}
+
+}  // namespace
+
+bool SaveBitmapPng(platform::HBITMAP bitmap, const std::string& path) {
+  const auto* object = FindObject<BitmapObject>(bitmap);
+  return object && SavePixmap(*object->pixels, path);
+}
+
+bool SaveWindowPng(platform::HWND window, const std::string& path) {
+  const std::optional<WindowGeometry> geometry = GetWindowGeometry(window);
+  if (!geometry) return false;
+  const DeviceContext* surface = FindDC(geometry->surface);
+  return surface && surface->surface && SavePixmap(*surface->surface, path);
+}
+
+bool SaveScreenPng(const std::string& path) {
+  Pixmap screen = *Desktop();
+  for (platform::HWND window : WindowsBottomToTop()) {
+    const std::optional<WindowGeometry> geometry = GetWindowGeometry(window);
+    const DeviceContext* surface = geometry ? FindDC(geometry->surface) : nullptr;
+    if (surface && surface->surface)
+      Compose(screen, *surface->surface, {geometry->window.left, geometry->window.top});
+  }
+  for (platform::HDC popup : OpenPopupSurfaces()) {
+    const DeviceContext* surface = FindDC(popup);
+    if (surface && surface->surface) Compose(screen, *surface->surface, surface->screenOrigin);
+  }
+  return SavePixmap(screen, path);
+}
+
+platform::HBITMAP LoadBitmapPng(const std::string& path) {
+  const std::optional<std::vector<std::uint8_t>> bytes = ReadFileBytes(path);
+  if (!bytes) return 0;
+  const std::optional<PngPixels> image = DecodePng(*bytes);
+  if (!image) return 0;
+  auto pixmap = std::make_shared<Pixmap>(image->width, image->height);
+  for (std::size_t i = 0; i < image->pixels.size(); ++i)
+    pixmap->pixels[i] = image->alpha[i] < 128 ? kTransparentKey : image->pixels[i];
+  return AddObject(BitmapObject{std::move(pixmap)});
+}
+
+}  // namespace vellum::sim
