@@ -43,10 +43,11 @@ void ClearReceivedMessages(platform::HWND hWnd);
 
 // Window-relative layout of the non-client parts, as the window manager uses it.
 struct WindowLayout {
-  platform::RECT window;   // screen
-  platform::RECT caption;  // screen: the title bar
-  platform::RECT menuBar;  // screen: all rows of the menu bar (empty without a menu)
-  platform::RECT client;   // screen
+  platform::RECT window;      // screen
+  platform::RECT caption;     // screen: the title bar
+  platform::RECT menuBar;     // screen: all rows of the menu bar (empty without a menu)
+  platform::RECT client;      // screen
+  platform::HDC surface = 0;  // the whole-window surface menu-bar entries are painted on
 };
 std::optional<WindowLayout> LayoutOf(platform::HWND hWnd);
 

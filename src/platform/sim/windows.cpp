@@ -74,7 +74,7 @@ std::optional<WindowLayout> LayoutOf(HWND hWnd) {
   const RECT bar = detail::LiveMenuOf(*window) ? detail::MenuBarArea(*window) : RECT{};
   return WindowLayout{window->bounds, detail::ToScreen(*window, detail::CaptionArea(*window)),
                       bar.bottom > bar.top ? detail::ToScreen(*window, bar) : RECT{},
-                      detail::ToScreen(*window, detail::ClientArea(*window))};
+                      detail::ToScreen(*window, detail::ClientArea(*window)), window->surface};
 }
 
 }  // namespace vellum::sim
