@@ -19,10 +19,10 @@ class FixedFace final : public FontFace {
     m.underlineRow = cellHeight - 1;  // the row every block leaves free
     m.strikeRow = cellHeight / 2;
 
-    space_.advance = advance;
+    space_.advance64 = advance * 64;
     // A block fills the cell inset by one pixel on every side; bold blocks keep the full width.
     const int inset = bold ? 0 : 1;
-    block_.advance = advance;
+    block_.advance64 = advance * 64;
     block_.left = inset;
     block_.top = m.ascent - 1;
     block_.width = std::max(0, advance - 2 * inset);

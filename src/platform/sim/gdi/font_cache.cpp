@@ -140,9 +140,14 @@ class FontCache {
     else
       request.emHeight = kDefaultEmHeight;
     request.averageWidth = description.lfWidth;
-    // Weights the installed faces lack are drawn by thickening the strokes, one pixel for a
-    // semibold made from the regular face, as the platform does.
-    if (weight != Weight::Regular && !file->bold) request.embolden = 64;
+    // Weights the installed faces lack are drawn by thickening the strokes: a missing bold face
+    // by a pixel (its advances grow by as much), semibold by a little over half a pixel with a
+    // quarter pixel more advance, so that it stays between regular and bold.
+    if (weight == Weight::Bold && !file->bold) request.embolden = request.extraAdvance = 64;
+    if (weight == Weight::Semibold) {
+      request.embolden = 40;
+      request.extraAdvance = 16;
+    }
     request.slant = italic && !file->italic;
     request.antialias = description.lfQuality != platform::NONANTIALIASED_QUALITY;
     std::unique_ptr<FontFace> face = OpenOutlineFace(library_, request);

@@ -13,9 +13,9 @@ namespace vellum::sim::detail {
 
 // A rendered glyph: coverage rows, placed relative to the pen position on the baseline.
 struct Glyph {
-  int advance = 0;  // pixels
-  int left = 0;     // columns right of the pen position
-  int top = 0;      // rows above the baseline
+  int advance64 = 0;  // 1/64 pixel; runs add these up and round once per glyph position
+  int left = 0;       // columns right of the pen position
+  int top = 0;        // rows above the baseline
   int width = 0;
   int height = 0;
   std::vector<std::uint8_t> coverage;  // width * height, 0..255

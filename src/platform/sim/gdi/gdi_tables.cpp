@@ -67,6 +67,20 @@ HANDLE AddObject(GdiObject object, bool stock) {
   return h;
 }
 
+bool SelectedAnywhere(HGDIOBJ h) {
+  for (const auto& [hdc, dc] : Gdi().dcs) {
+    if (dc.bitmap == h || dc.pen == h || dc.brush == h || dc.font == h) return true;
+  }
+  return false;
+}
+
+bool EraseObject(HANDLE h) {
+  const ObjectEntry* entry = FindEntry(h);
+  if (!entry || entry->stock || SelectedAnywhere(h)) return false;
+  Gdi().objects.erase(h);
+  return true;
+}
+
 std::optional<Canvas> CanvasOf(DeviceContext& dc) {
   if (dc.kind == DcKind::Memory) {
     auto* bitmap = FindObject<BitmapObject>(dc.bitmap);

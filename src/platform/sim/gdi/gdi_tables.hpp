@@ -103,6 +103,11 @@ T* FindObject(platform::HANDLE h) {
 
 platform::HANDLE AddObject(GdiObject object, bool stock = false);
 
+// True when some DC has the object selected.
+bool SelectedAnywhere(platform::HGDIOBJ h);
+// Removes a non-stock object that no DC holds; false when it must stay.
+bool EraseObject(platform::HANDLE h);
+
 // The pixels a DC paints into, seen through its origin and clip.
 std::optional<Canvas> CanvasOf(DeviceContext& dc);
 

@@ -75,7 +75,7 @@ HANDLE CopyImage(HANDLE h, UINT type, int cx, int cy, UINT flags) {
     if (static_cast<long long>(width) * height > kMaxPixels) return 0;
     if ((flags & LR_COPYRETURNORG) && width == source.width && height == source.height) return h;
     const HANDLE copy = AddObject(BitmapObject{ScalePixmap(source, width, height)});
-    if (flags & LR_COPYDELETEORG) DeleteObject(h);
+    if (flags & LR_COPYDELETEORG) EraseObject(h);
     return copy;
   }
   if (type == IMAGE_ICON || type == IMAGE_CURSOR) {
@@ -89,7 +89,7 @@ HANDLE CopyImage(HANDLE h, UINT type, int cx, int cy, UINT flags) {
     IconObject scaled{ScalePixmap(source, width, height),
                       ScaleMask(icon->opaque, source.width, source.height, width, height)};
     const HANDLE copy = AddObject(std::move(scaled));
-    if (flags & LR_COPYDELETEORG) DestroyIcon(h);
+    if (flags & LR_COPYDELETEORG) EraseObject(h);
     return copy;
   }
   return 0;

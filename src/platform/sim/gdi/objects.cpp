@@ -12,13 +12,6 @@ using namespace sim::detail;
 
 namespace {
 
-bool SelectedAnywhere(HGDIOBJ h) {
-  for (const auto& [hdc, dc] : Gdi().dcs) {
-    if (dc.bitmap == h || dc.pen == h || dc.brush == h || dc.font == h) return true;
-  }
-  return false;
-}
-
 template <class Record>
 int CopyRecord(const Record& record, int c, void* pv) {
   if (!pv) return static_cast<int>(sizeof(Record));
@@ -133,9 +126,7 @@ BOOL DeleteObject(HGDIOBJ ho) {
   ObjectEntry* entry = FindEntry(ho);
   if (!entry || std::holds_alternative<IconObject>(entry->object)) return FALSE;
   if (entry->stock) return TRUE;
-  if (SelectedAnywhere(ho)) return FALSE;
-  Gdi().objects.erase(ho);
-  return TRUE;
+  return EraseObject(ho) ? TRUE : FALSE;
 }
 
 // LOGFONTA of a font, BITMAP of a bitmap, LOGPEN, LOGBRUSH; with pv null, the size needed.

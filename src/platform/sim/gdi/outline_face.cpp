@@ -20,6 +20,7 @@ class OutlineFace final : public FontFace {
   OutlineFace(FT_Face face, const OutlineRequest& request)
       : face_(face),
         embolden_(request.embolden),
+        extraAdvance_(request.extraAdvance),
         slant_(request.slant),
         antialias_(request.antialias) {}
   ~OutlineFace() override { FT_Done_Face(face_); }
@@ -88,12 +89,11 @@ class OutlineFace final : public FontFace {
         FT_Outline_Transform(&slot->outline, &shear);
       }
       if (embolden_ > 0) {
-        // A slightly lighter stroke than the advance suggests keeps counters open at menu sizes.
-        FT_Outline_EmboldenXY(&slot->outline, embolden_ * 3 / 4, embolden_ / 4);
-        advance += embolden_;
+        FT_Outline_EmboldenXY(&slot->outline, embolden_, embolden_ / 3);
       }
+      advance += extraAdvance_;
     }
-    glyph.advance = static_cast<int>((advance + 32) >> 6);
+    glyph.advance64 = static_cast<int>(advance);
     if (FT_Render_Glyph(slot, antialias_ ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO) != 0)
       return glyph;
 
@@ -119,7 +119,8 @@ class OutlineFace final : public FontFace {
   }
 
   FT_Face face_;
-  int embolden_;
+  int embolden_ = 0;
+  int extraAdvance_ = 0;
   bool slant_;
   bool antialias_;
   std::unordered_map<char32_t, Glyph> glyphs_;

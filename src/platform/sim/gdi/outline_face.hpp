@@ -19,6 +19,7 @@ struct OutlineRequest {
   int emHeight = 11;     // used when cellHeight is 0: the character (em) height in pixels
   int averageWidth = 0;  // > 0: stretch horizontally to this average character width
   int embolden = 0;      // extra stroke width in 1/64 pixel (synthetic weight)
+  int extraAdvance = 0;  // added to every advance, 1/64 pixel
   bool slant = false;    // synthetic oblique
   bool antialias = true;
 };

@@ -5,10 +5,11 @@
 //
 // Text faces. "MS Sans Serif", "Tahoma", "Arial", "Segoe UI", "MS Shell Dlg" and any face that
 // is not installed are drawn with DejaVu Sans. A negative lfHeight is the character (em)
-// height in pixels, a positive one the cell height, 0 means 12-pixel characters. Weight 700 and
-// above uses the bold face, 550-649 thickens the regular face by one pixel (the advance grows
-// by one pixel per character); glyphs are anti-aliased unless lfQuality is
-// NONANTIALIASED_QUALITY. Escapements snap to the nearest right angle.
+// height in pixels, a positive one the cell height, 0 means 12-pixel characters. Weight 650 and
+// above uses the bold face; 550-649 (semibold) thickens the regular face's strokes and adds a
+// quarter pixel to each advance, so it lies between regular and bold. Glyphs are anti-aliased
+// (light hinting, coverage blended over the pixels below) unless lfQuality is
+// NONANTIALIASED_QUALITY. No kerning. Escapements snap to the nearest right angle.
 //
 // The fixed-metrics face "Vellum Fixed", for exact layout tests:
 //   - line (cell) height h = |lfHeight|, or 13 when lfHeight is 0;

@@ -30,6 +30,10 @@ std::u32string CodePoints(StringView text) {
   return out;
 }
 
+long long Pixels(long long value64) {
+  return (value64 + 32) >> 6;
+}
+
 void FillRows(CoverageMask& ink, int pad, int extent, int row, int thickness) {
   for (int y = std::max(row, 0); y < std::min(row + thickness, ink.height); ++y)
     for (int x = pad; x < pad + extent; ++x)
@@ -56,10 +60,10 @@ platform::POINT Turn(const RunPlacement& p, int u, int v) {
 
 platform::SIZE MeasureRun(const LOGFONTA& font, StringView text) {
   FontFace& face = FaceFor(font);
-  long long extent = 0;
+  long long extent64 = 0;
   for (char32_t c : CodePoints(text))
-    extent += face.GlyphFor(c).advance;
-  return {static_cast<platform::LONG>(std::min<long long>(extent, 0x7FFFFFFF)),
+    extent64 += face.GlyphFor(c).advance64;
+  return {static_cast<platform::LONG>(std::min<long long>(Pixels(extent64), 0x7FFFFFFF)),
           face.Metrics().height};
 }
 
@@ -72,29 +76,31 @@ TextRun LayoutRun(const LOGFONTA& font, StringView text) {
   run.height = metrics.height;
   run.ascent = metrics.ascent;
   run.pad = metrics.height;  // room for italic overhang and negative side bearings
-  long long extent = 0;
+  long long extent64 = 0;
   for (char32_t c : points)
-    extent += face.GlyphFor(c).advance;
-  run.extent = static_cast<int>(std::min<long long>(extent, 0x7FFFFFFF));
+    extent64 += face.GlyphFor(c).advance64;
+  run.extent = static_cast<int>(std::min<long long>(Pixels(extent64), 0x7FFFFFFF));
   run.painted = std::min(run.extent, kLongestRun);
   run.ink = CoverageMask(run.painted + 2 * run.pad, run.height);
 
-  int pen = run.pad;
+  // Pen positions add up fractional advances and round once per glyph.
+  long long pen64 = 0;
   for (char32_t c : points) {
+    const long long pen = run.pad + Pixels(pen64);
     if (pen - run.pad >= run.painted) break;
     const Glyph& glyph = face.GlyphFor(c);
     for (int gy = 0; gy < glyph.height; ++gy) {
       const int y = metrics.ascent - glyph.top + gy;
       if (y < 0 || y >= run.height) continue;
       for (int gx = 0; gx < glyph.width; ++gx) {
-        const int x = pen + glyph.left + gx;
+        const long long x = pen + glyph.left + gx;
         if (x < 0 || x >= run.ink.width) continue;
         const std::uint8_t value = glyph.coverage[static_cast<std::size_t>(gy) * glyph.width + gx];
-        std::uint8_t& cell = run.ink.At(x, y);
+        std::uint8_t& cell = run.ink.At(static_cast<int>(x), y);
         cell = std::max(cell, value);  // overlapping glyphs: the stronger coverage wins
       }
     }
-    pen += glyph.advance;
+    pen64 += glyph.advance64;
   }
   if (font.lfUnderline)
     FillRows(run.ink, run.pad, run.painted, metrics.underlineRow, metrics.underlineThickness);

@@ -147,8 +147,8 @@ TEST(GetObjectA, DescribesFontsBitmapsPensAndBrushes) {
   EXPECT_EQ(logBrush.lbColor, RGB(7, 8, 9));
 
   EXPECT_EQ(GetObjectA(0x999999, sizeof back, &back), 0);
-  for (HGDIOBJ object : {static_cast<HGDIOBJ>(font), static_cast<HGDIOBJ>(pen),
-                         static_cast<HGDIOBJ>(brush)})
+  for (HGDIOBJ object :
+       {static_cast<HGDIOBJ>(font), static_cast<HGDIOBJ>(pen), static_cast<HGDIOBJ>(brush)})
     DeleteObject(object);
 }
 

@@ -39,7 +39,8 @@ class MemoryCanvas {
   int Count(platform::COLORREF color) const {
     int count = 0;
     for (int y = 0; y < height_; ++y)
-      for (int x = 0; x < width_; ++x) count += At(x, y) == color;
+      for (int x = 0; x < width_; ++x)
+        count += At(x, y) == color;
     return count;
   }
 
@@ -62,7 +63,8 @@ class MemoryCanvas {
   std::string Picture(platform::COLORREF ink, int width, int height) const {
     std::string out;
     for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < width; ++x) out += At(x, y) == ink ? '#' : '.';
+      for (int x = 0; x < width; ++x)
+        out += At(x, y) == ink ? '#' : '.';
       out += '\n';
     }
     return out;

@@ -18,7 +18,8 @@ void Polyline(HDC dc, std::initializer_list<POINT> points, COLORREF color, int w
   const HGDIOBJ old = SelectObject(dc, pen);
   auto it = points.begin();
   MoveToEx(dc, it->x, it->y, nullptr);
-  for (++it; it != points.end(); ++it) LineTo(dc, it->x, it->y);
+  for (++it; it != points.end(); ++it)
+    LineTo(dc, it->x, it->y);
   SelectObject(dc, old);
   DeleteObject(pen);
 }
@@ -183,7 +184,8 @@ class BitBltTest : public ::testing::Test {
   // A 4 x 4 source with a distinct colour per pixel.
   BitBltTest() : source_(4, 4), target_(6, 6) {
     for (int y = 0; y < 4; ++y)
-      for (int x = 0; x < 4; ++x) SetPixel(source_.dc, x, y, Code(x, y));
+      for (int x = 0; x < 4; ++x)
+        SetPixel(source_.dc, x, y, Code(x, y));
   }
   static COLORREF Code(int x, int y) { return RGB(100 + x, 100 + y, 0); }
 

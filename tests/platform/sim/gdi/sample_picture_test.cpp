@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/platform.hpp"
-#include "platform/sim/gdi/screen.hpp"
 #include "platform/sim/gdi/memory_canvas.hpp"
+#include "platform/sim/gdi/screen.hpp"
 
 namespace vellum {
 namespace {
