@@ -47,10 +47,9 @@ TEST(MenuItemNative, PropertiesMapToTheEntrysTypeAndState) {
   };
   const Case cases[] = {
       {"plain", [](MenuItem&) {}, MFT_OWNERDRAW, 0},
-      {"separator caption", [](MenuItem& i) { i.Caption(u"-"); }, MFT_SEPARATOR | MFT_OWNERDRAW,
-       0},
-      {"caption band with empty popup",
-       [](MenuItem& i) { i.SeparatorType(mstCaption); }, MFT_OWNERDRAW, MFS_DISABLED},
+      {"separator caption", [](MenuItem& i) { i.Caption(u"-"); }, MFT_SEPARATOR | MFT_OWNERDRAW, 0},
+      {"caption band with empty popup", [](MenuItem& i) { i.SeparatorType(mstCaption); },
+       MFT_OWNERDRAW, MFS_DISABLED},
       {"column break", [](MenuItem& i) { i.SeparatorType(mstBreak); },
        MFT_MENUBREAK | MFT_OWNERDRAW, 0},
       {"bar break", [](MenuItem& i) { i.SeparatorType(mstBarBreak); },
@@ -64,10 +63,14 @@ TEST(MenuItemNative, PropertiesMapToTheEntrysTypeAndState) {
          i.Checked(true);
        },
        MFT_OWNERDRAW | MFT_RADIOCHECK, MFS_CHECKED},
-      {"right aligned", [](MenuItem& i) { i.RightAlign(true); },
-       MFT_OWNERDRAW | MFT_RIGHTJUSTIFY, 0},
-      {"right text", [](MenuItem& i) { i.Visual()->TextAlign(taRight); },
-       MFT_OWNERDRAW | MFT_RIGHTJUSTIFY, 0},
+      {"right aligned", [](MenuItem& i) { i.RightAlign(true); }, MFT_OWNERDRAW | MFT_RIGHTJUSTIFY,
+       0},
+      {"right text",
+       [](MenuItem& i) {
+         i.Visual()->TextAlign(taRight);  // written with the next update
+         i.Default(true);
+       },
+       MFT_OWNERDRAW | MFT_RIGHTJUSTIFY, MFS_DEFAULT},
       {"default", [](MenuItem& i) { i.Default(true); }, MFT_OWNERDRAW, MFS_DEFAULT},
   };
   for (const Case& c : cases) {
@@ -157,7 +160,8 @@ TEST(MenuItem, RadioGroupsSpanSeparators) {
     StandardMenus menus;
     auto popup = menus.FileMenu();
     auto c = popup->Add(u"C");
-    for (auto& item : {menus.open, menus.save, c}) item->RadioGroup(true);
+    for (auto& item : {menus.open, menus.save, c})
+      item->RadioGroup(true);
     menus.open->Checked(true);
     c->Checked(true);  // the separator lies between Open and C
     EXPECT_FALSE(menus.open->Checked());
@@ -217,11 +221,13 @@ TEST(MenuItemCommand, ClimbsFromItemThroughItsPopupToTheBar) {
     StandardMenus menus;
     std::vector<std::string> heard;
     menus.recent1->Click.Connect([&] { heard.push_back("item Click"); });
-    menus.RecentMenu()->UserCommand.Connect(
-        [&](const Ref<MenuItem>& i) { heard.push_back("Recent UserCommand " + StringToUtf8(i->Key())); });
+    menus.RecentMenu()->UserCommand.Connect([&](const Ref<MenuItem>& i) {
+      heard.push_back("Recent UserCommand " + StringToUtf8(i->Key()));
+    });
     menus.FileMenu()->UserCommand.Connect([&](const Ref<MenuItem>&) { heard.push_back("File"); });
-    menus.bar->UserCommand.Connect(
-        [&](const Ref<MenuItem>& i) { heard.push_back("bar UserCommand " + StringToUtf8(i->Key())); });
+    menus.bar->UserCommand.Connect([&](const Ref<MenuItem>& i) {
+      heard.push_back("bar UserCommand " + StringToUtf8(i->Key()));
+    });
     menus.recent1->ExecCmd(static_cast<WPARAM>(menus.recent1->ItemId()), WM_COMMAND);
     EXPECT_EQ(heard, (std::vector<std::string>{"item Click", "Recent UserCommand Recent1",
                                                "bar UserCommand Recent1"}));

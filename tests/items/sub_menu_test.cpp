@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "items/sidebar.hpp"
 #include "accel/accelerators.hpp"
+#include "items/sidebar.hpp"
 #include "model/library_state.hpp"
 #include "model/menus.hpp"
 #include "render/item_visual_properties.hpp"
@@ -21,7 +21,8 @@ using testing::StandardMenus;
 
 std::vector<UINT> IdsOf(std::initializer_list<Ref<MenuItem>> items) {
   std::vector<UINT> ids;
-  for (const auto& item : items) ids.push_back(static_cast<UINT>(item->ItemId()));
+  for (const auto& item : items)
+    ids.push_back(static_cast<UINT>(item->ItemId()));
   return ids;
 }
 
@@ -73,7 +74,9 @@ TEST(SubMenuAdd, AnAnchorThatNamesNothingAddsNothing) {
 TEST(SubMenuAdd, AnAnchorInAPopupBelowAddsThere) {
   OnFreshThread([] {
     StandardMenus menus;
-    auto added = menus.FileMenu()->Add(u"3 plan.txt", nullptr, u"Recent3", u"Recent1");
+    // A key names only this popup's own items; an item or an ID reaches below.
+    EXPECT_EQ(menus.FileMenu()->Add(u"3 plan.txt", nullptr, u"Recent3", u"Recent1"), nullptr);
+    auto added = menus.FileMenu()->Add(u"3 plan.txt", nullptr, u"Recent3", Variant(menus.recent1));
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(added->Parent(), menus.RecentMenu());
     EXPECT_EQ(menus.RecentMenu()->Item(2), added);
@@ -96,8 +99,7 @@ TEST(SubMenuAdd, ADuplicateKeyIsShownButNotListed) {
 TEST(SubMenuAdd, AddingBelowAnItemHangsThePopupUnderItsEntry) {
   OnFreshThread([] {
     StandardMenus menus;
-    const auto entry =
-        testing::NativeEntryById(menus.FileMenu()->hMenu(), menus.recent->ItemId());
+    const auto entry = testing::NativeEntryById(menus.FileMenu()->hMenu(), menus.recent->ItemId());
     EXPECT_EQ(entry.subMenu, menus.RecentMenu()->hMenu());
     EXPECT_EQ(menus.RecentMenu()->Parent(), menus.FileMenu());
     EXPECT_EQ(menus.RecentMenu()->TopMostParent(), menus.bar);
@@ -120,8 +122,8 @@ TEST(SubMenuItem, TakesOnlyIntegerPositionsAndNeverFails) {
     EXPECT_EQ(popup->Item(std::int16_t{2}), menus.save);
     EXPECT_EQ(popup->Item(std::uint8_t{4}), menus.recent);
     EXPECT_EQ(popup->Item(u"save"), menus.save);
-    for (const Variant& nothing : {Variant(0), Variant(5), Variant(2.0), Variant(), Variant(u"x"),
-                                   Variant(menus.open)}) {
+    for (const Variant& nothing :
+         {Variant(0), Variant(5), Variant(2.0), Variant(), Variant(u"x"), Variant(menus.open)}) {
       EXPECT_EQ(popup->Item(nothing), nullptr) << DebugString(nothing);
     }
     EXPECT_EQ(popup->SubMenuOf(u"Recent"), menus.RecentMenu());
@@ -207,16 +209,15 @@ TEST(SubMenuEvents, InitializationReachesThePopupAndThoseAboveIt) {
     menus.RecentMenu()->Initialize.Connect([&] { heard.push_back("Recent Initialize"); });
     menus.FileMenu()->SubmenuInitialize.Connect(
         [&](const Ref<SubMenu>&) { heard.push_back("File SubmenuInitialize"); });
-    menus.bar->SubmenuInitialize.Connect(
-        [&](const Ref<SubMenu>& popup) {
-          heard.push_back(popup == menus.RecentMenu() ? "bar SubmenuInitialize Recent" : "?");
-        });
+    menus.bar->SubmenuInitialize.Connect([&](const Ref<SubMenu>& popup) {
+      heard.push_back(popup == menus.RecentMenu() ? "bar SubmenuInitialize Recent" : "?");
+    });
     const auto wParam = static_cast<WPARAM>(menus.RecentMenu()->hMenu());
     menus.RecentMenu()->ExecCmd(wParam, WM_INITMENUPOPUP);
     menus.FileMenu()->ExecCmd(wParam, WM_INITMENUPOPUP);
-    EXPECT_EQ(heard, (std::vector<std::string>{"Recent Initialize", "bar SubmenuInitialize Recent",
-                                               "File SubmenuInitialize",
-                                               "bar SubmenuInitialize Recent"}));
+    EXPECT_EQ(heard,
+              (std::vector<std::string>{"Recent Initialize", "bar SubmenuInitialize Recent",
+                                        "File SubmenuInitialize", "bar SubmenuInitialize Recent"}));
   });
 }
 

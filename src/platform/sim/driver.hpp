@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/automation/string.hpp"
+#include "platform/sim/gdi/screen.hpp"
 #include "platform/user32_types.hpp"
 
 namespace vellum::sim {
@@ -68,9 +69,8 @@ struct OpenPopup {
 // Every popup open now, in the order they opened (nested menu loops included).
 std::vector<OpenPopup> OpenPopups();
 
-// The simulated screen, for placing popups (default 1024 x 768).
-void SetScreenSize(platform::SIZE size);
-platform::SIZE ScreenSize();
+// The simulated screen's size, which popups are placed within, is the raster engine's
+// (gdi/screen.hpp).
 
 // --- the machine ------------------------------------------------------------------------------
 

@@ -50,14 +50,6 @@ void SetPlatformVersion(DWORD major, DWORD minor, DWORD platformId, DWORD build)
   v.dwBuildNumber = build;
 }
 
-void SetScreenSize(SIZE size) {
-  Space().screen = size;
-}
-
-SIZE ScreenSize() {
-  return Space().screen;
-}
-
 }  // namespace vellum::sim
 
 namespace vellum::platform {
