@@ -5,7 +5,9 @@
 
 namespace vellum {
 
-Ref<Accelerator> Accelerator::New() { return ObjectFactory::Make<Accelerator>(); }
+Ref<Accelerator> Accelerator::New() {
+  return ObjectFactory::Make<Accelerator>();
+}
 
 void Accelerator::AttachToTable(const Ref<Accelerators>& table) {
   table_ = table;

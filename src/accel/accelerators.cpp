@@ -9,11 +9,15 @@
 namespace vellum {
 namespace {
 
-bool NamesNoItem(std::int32_t itemId) { return itemId == 0 || itemId == -1; }
+bool NamesNoItem(std::int32_t itemId) {
+  return itemId == 0 || itemId == -1;
+}
 
 }  // namespace
 
-Ref<Accelerators> Accelerators::New() { return ObjectFactory::Make<Accelerators>(); }
+Ref<Accelerators> Accelerators::New() {
+  return ObjectFactory::Make<Accelerators>();
+}
 
 Ref<Accelerator> Accelerators::Item(std::int32_t index) const {
   return entries_->Item(index).ToObjectOf<Accelerator>();

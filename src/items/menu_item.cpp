@@ -22,7 +22,9 @@ bool IsMenuOfKind(const Ref<Menu>& menu, MenuTypeConstants type) {
 
 }  // namespace
 
-Ref<MenuItem> MenuItem::New() { return ObjectFactory::Make<MenuItem>(); }
+Ref<MenuItem> MenuItem::New() {
+  return ObjectFactory::Make<MenuItem>();
+}
 
 void MenuItem::Created() {
   itemId_ = NextItemId();
@@ -44,9 +46,13 @@ void MenuItem::Created() {
   });
 }
 
-MenuItem::~MenuItem() { RemoveNative(); }
+MenuItem::~MenuItem() {
+  RemoveNative();
+}
 
-Ref<Menu> MenuItem::ParentMenu() const { return AsMenu(parent_.lock()); }
+Ref<Menu> MenuItem::ParentMenu() const {
+  return AsMenu(parent_.lock());
+}
 
 Ref<Object> MenuItem::TopMostParent() const {
   const Ref<Object> parent = parent_.lock();
@@ -77,7 +83,9 @@ void MenuItem::CheckedPicture(const Ref<Object>& picture) {
   UpdateNative(false);
 }
 
-String MenuItem::CaptionPlain() const { return PlainCaption(caption_); }
+String MenuItem::CaptionPlain() const {
+  return PlainCaption(caption_);
+}
 
 void MenuItem::Caption(const String& value) {
   if (value == caption_) return;
@@ -230,7 +238,9 @@ void MenuItem::UpdateNative(bool noRefresh) {
   }
   if (separator_) {
     switch (separatorType_) {
-      case mstNormal: type = MFT_SEPARATOR | MFT_OWNERDRAW; break;
+      case mstNormal:
+        type = MFT_SEPARATOR | MFT_OWNERDRAW;
+        break;
       case mstCaption: {
         type = MFT_OWNERDRAW;
         bool anyVisible = false;
@@ -238,9 +248,14 @@ void MenuItem::UpdateNative(bool noRefresh) {
         if (!anyVisible) state |= MFS_DISABLED;
         break;
       }
-      case mstBreak: type = MFT_MENUBREAK | MFT_OWNERDRAW; break;
-      case mstBarBreak: type = MFT_MENUBARBREAK | MFT_OWNERDRAW; break;
-      default: break;
+      case mstBreak:
+        type = MFT_MENUBREAK | MFT_OWNERDRAW;
+        break;
+      case mstBarBreak:
+        type = MFT_MENUBARBREAK | MFT_OWNERDRAW;
+        break;
+      default:
+        break;
     }
   } else {
     type += MFT_OWNERDRAW;
@@ -316,8 +331,7 @@ LRESULT MenuItem::ExecCmd(WPARAM id, UINT message) {
       if (message == WM_COMMAND || message == WM_SYSCOMMAND) {
         buddy ? void(buddy->Invoke(u"MenuItem_Click", CallType::Method)) : Click.Raise();
       } else if (message == WM_MENURBUTTONUP) {
-        buddy ? void(buddy->Invoke(u"MenuItem_RightClick", CallType::Method))
-              : RightClick.Raise();
+        buddy ? void(buddy->Invoke(u"MenuItem_RightClick", CallType::Method)) : RightClick.Raise();
       }
     });
   }
@@ -367,8 +381,8 @@ void MenuItem::Refresh() {
 
 void MenuItem::OnVisualChanged(const String& property) {
   static const char16_t* const kSizeProperties[] = {
-      u"UserWidth",  u"UserHeight", u"UserSize", u"ImageScaleWidth", u"ImageScaleHeight",
-      u"ScaleImages", u"ImageScale", u"Font",    u"WrapLimit"};
+      u"UserWidth",   u"UserHeight", u"UserSize", u"ImageScaleWidth", u"ImageScaleHeight",
+      u"ScaleImages", u"ImageScale", u"Font",     u"WrapLimit"};
   for (const char16_t* name : kSizeProperties) {
     if (property == name) {
       Refresh();

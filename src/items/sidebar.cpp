@@ -8,7 +8,9 @@ namespace vellum {
 
 using namespace platform;
 
-Ref<Sidebar> Sidebar::New() { return ObjectFactory::Make<Sidebar>(); }
+Ref<Sidebar> Sidebar::New() {
+  return ObjectFactory::Make<Sidebar>();
+}
 
 void Sidebar::Created() {
   itemId_ = NextItemId();

@@ -30,7 +30,9 @@ Ref<MenuItem> ItemOf(const Collection& list, const Variant& indexKey) {
 
 }  // namespace
 
-Ref<SubMenu> SubMenu::New() { return ObjectFactory::Make<SubMenu>(); }
+Ref<SubMenu> SubMenu::New() {
+  return ObjectFactory::Make<SubMenu>();
+}
 
 void SubMenu::Created() {
   Menu::Created();
@@ -211,8 +213,8 @@ void SubMenu::InsertAfterAnchor(const Ref<MenuItem>& item, const Ref<MenuItem>& 
 }
 
 void SubMenu::Append(const Ref<MenuItem>& item) {
-  if (const Ref<MenuItem> last = AsMenuItem(items_->Count() ? items_->Item(items_->Count())
-                                                            : Variant())) {
+  if (const Ref<MenuItem> last =
+          AsMenuItem(items_->Count() ? items_->Item(items_->Count()) : Variant())) {
     item->SetPrevItem(last);
     last->SetNextItem(item);
   }
@@ -327,9 +329,9 @@ LRESULT SubMenu::ExecCmd(WPARAM wParam, UINT message) {
         return;
       }
       const Ref<SubMenu> opened =
-          active ? std::dynamic_pointer_cast<SubMenu>(active->MenuByHandle(
-                       static_cast<HMENU>(wParam)))
-                 : nullptr;
+          active
+              ? std::dynamic_pointer_cast<SubMenu>(active->MenuByHandle(static_cast<HMENU>(wParam)))
+              : nullptr;
       // Raised only for popups below this one.
       for (Ref<Object> up = opened ? opened->Parent() : nullptr; up;) {
         if (up == self) {

@@ -78,6 +78,8 @@ Ref<MenuItem> AsMenuItem(const Variant& value) {
   return value.IsObject() ? std::dynamic_pointer_cast<MenuItem>(value.ToObject()) : nullptr;
 }
 
-Ref<Menu> AsMenu(const Ref<Object>& object) { return std::dynamic_pointer_cast<Menu>(object); }
+Ref<Menu> AsMenu(const Ref<Object>& object) {
+  return std::dynamic_pointer_cast<Menu>(object);
+}
 
 }  // namespace vellum

@@ -74,8 +74,7 @@ class Menu : public Object {
   // Raises `event`, or calls `method` on the buddy when one is set. Errors of the host's
   // handlers are the caller's to ignore.
   template <class... Args>
-  void Announce(const char16_t* method, Event<Args...>& event,
-                std::type_identity_t<Args>... args);
+  void Announce(const char16_t* method, Event<Args...>& event, std::type_identity_t<Args>... args);
 
   platform::HMENU hMenu_ = 0;
   std::int32_t itemId_ = 0;

@@ -15,7 +15,9 @@ namespace vellum {
 
 using namespace platform;
 
-Ref<Menubar> Menubar::New() { return ObjectFactory::Make<Menubar>(); }
+Ref<Menubar> Menubar::New() {
+  return ObjectFactory::Make<Menubar>();
+}
 
 void Menubar::Created() {
   Menu::Created();
@@ -153,27 +155,29 @@ Ref<MenuItem> Menubar::Search(const Variant& indexKey) {
   return std::dynamic_pointer_cast<MenuItem>(found);
 }
 
-void Menubar::Redraw() { RedrawWindowBar(); }
+void Menubar::Redraw() {
+  RedrawWindowBar();
+}
 
 LRESULT Menubar::ExecCmd(WPARAM wParam, UINT message) {
   const auto self = Self<Menubar>();
   const Ref<Menus> active = Library().activeMenus;
   IgnoringErrors([&] {
     if (message == WM_COMMAND || message == WM_MENURBUTTONUP) {
-      const Ref<MenuItem> item =
-          active ? std::dynamic_pointer_cast<MenuItem>(
-                       active->SearchRecursive(self, static_cast<std::int32_t>(wParam)))
-                 : nullptr;
+      const Ref<MenuItem> item = active
+                                     ? std::dynamic_pointer_cast<MenuItem>(active->SearchRecursive(
+                                           self, static_cast<std::int32_t>(wParam)))
+                                     : nullptr;
       if (!item) return;
       message == WM_MENURBUTTONUP ? Announce(u"Menubar_ItemRightClick", ItemRightClick, item)
                                   : Announce(u"Menubar_UserCommand", UserCommand, item);
     } else if (message == WM_INITMENU) {
       if (static_cast<HMENU>(wParam) == hMenu_) Announce(u"Menubar_Initialize", Initialize);
     } else if (message == WM_INITMENUPOPUP) {
-      const Ref<vellum::SubMenu> popup =
-          active ? std::dynamic_pointer_cast<vellum::SubMenu>(
-                       active->MenuByHandle(static_cast<HMENU>(wParam)))
-                 : nullptr;
+      const Ref<vellum::SubMenu> popup = active
+                                             ? std::dynamic_pointer_cast<vellum::SubMenu>(
+                                                   active->MenuByHandle(static_cast<HMENU>(wParam)))
+                                             : nullptr;
       // Raised for popups whose chain of parents reaches this bar.
       for (Ref<Object> up = popup ? popup->Parent() : nullptr; up;) {
         if (up == self) {
@@ -207,10 +211,10 @@ const MemberTable& Menubar::Members() const {
                             members::CheckArgumentCount(call, 4);
                             const Variant& picture = call.Arg(1);
                             const Variant& key = call.Arg(2);
-                            return Variant(self.Add(
-                                call.Required(0).ToString(),
-                                picture.IsObject() ? picture.ToObject() : nullptr,
-                                key.IsMissing() ? String() : key.ToString(), call.Arg(3)));
+                            return Variant(
+                                self.Add(call.Required(0).ToString(),
+                                         picture.IsObject() ? picture.ToObject() : nullptr,
+                                         key.IsMissing() ? String() : key.ToString(), call.Arg(3)));
                           }),
           Method(u"Item", &Menubar::Item),
           Method(u"SubMenu", &Menubar::SubMenu),

@@ -14,7 +14,8 @@ namespace {
 using platform::HMENU;
 using platform::HWND;
 
-constexpr const char16_t* kInternalError = u"This is an internal error.  Please contact the author.";
+constexpr const char16_t* kInternalError =
+    u"This is an internal error.  Please contact the author.";
 
 // A late-bound property read whose failure counts as "not there".
 Variant ReadOrEmpty(const Ref<Object>& object, const char16_t* name) {
@@ -41,7 +42,9 @@ MenuTypeConstants MenuTypeOf(const Ref<Object>& object) {
   return menu ? menu->MenuType() : mtcDesigner;
 }
 
-Ref<Menus> Menus::New() { return ObjectFactory::Make<Menus>(); }
+Ref<Menus> Menus::New() {
+  return ObjectFactory::Make<Menus>();
+}
 
 void Menus::Created() {
   prefixLib_ = Accelerators::New();
@@ -77,8 +80,8 @@ void Menus::Put(const Ref<Object>& member, const String& key) {
 }
 
 void Menus::AddDesigner(const Ref<Object>& designer, const String& key) {
-  const bool accepted = designer && !AsMenu(designer) &&
-                        ReadOrEmpty(designer, u"IsMenuDesigner").IsTrue();
+  const bool accepted =
+      designer && !AsMenu(designer) && ReadOrEmpty(designer, u"IsMenuDesigner").IsTrue();
   if (!accepted) {
     SetLastError(error::kTypeMismatch, kSource);
     return;
@@ -102,7 +105,9 @@ void Menus::Remove(const Variant& indexKey) {
   members_->Remove(indexKey);
 }
 
-Ref<Object> Menus::Item(const Variant& indexKey) { return Find(indexKey); }
+Ref<Object> Menus::Item(const Variant& indexKey) {
+  return Find(indexKey);
+}
 
 Ref<Object> Menus::MenuByHandle(HMENU hMenu, platform::LPARAM lParam) {
   const bool systemOnly = platform::HIWORD(static_cast<platform::ULONG_PTR>(lParam)) != 0;
@@ -155,19 +160,32 @@ Ref<Object> Menus::Designer(const Variant& indexKey) {
   return member;
 }
 
-Ref<StdFont> Menus::GlobalFont() const { return Library().globalFont; }
-void Menus::GlobalFont(const Ref<StdFont>& font) { Library().globalFont = font; }
+Ref<StdFont> Menus::GlobalFont() const {
+  return Library().globalFont;
+}
+void Menus::GlobalFont(const Ref<StdFont>& font) {
+  Library().globalFont = font;
+}
 
 std::int32_t Menus::CountOf(MenuTypeConstants type) const {
   std::int32_t count = 0;
-  for (const Ref<Object>& member : MemberList()) count += MenuTypeOf(member) == type;
+  for (const Ref<Object>& member : MemberList())
+    count += MenuTypeOf(member) == type;
   return count;
 }
 
-std::int32_t Menus::MenuCount() const { return Count() - CountOf(mtcDesigner); }
-std::int32_t Menus::MenubarCount() const { return CountOf(mtcMenubar); }
-std::int32_t Menus::SubmenuCount() const { return CountOf(mtcPopup); }
-std::int32_t Menus::SystemMenuCount() const { return CountOf(mtcSysmenu); }
+std::int32_t Menus::MenuCount() const {
+  return Count() - CountOf(mtcDesigner);
+}
+std::int32_t Menus::MenubarCount() const {
+  return CountOf(mtcMenubar);
+}
+std::int32_t Menus::SubmenuCount() const {
+  return CountOf(mtcPopup);
+}
+std::int32_t Menus::SystemMenuCount() const {
+  return CountOf(mtcSysmenu);
+}
 
 std::int32_t Menus::DesignerCount() const {
   std::int32_t count = 0;
@@ -179,7 +197,8 @@ std::int32_t Menus::DesignerCount() const {
 
 std::vector<Ref<Object>> Menus::MemberList() const {
   std::vector<Ref<Object>> members;
-  for (const Variant& value : members_->Items()) members.push_back(ObjectOrNone(value));
+  for (const Variant& value : members_->Items())
+    members.push_back(ObjectOrNone(value));
   return members;
 }
 
@@ -188,9 +207,8 @@ Ref<Object> Menus::FindMenuItem(std::int32_t itemId, HWND hWnd) {
   const std::int32_t count = Count();
   for (std::int32_t position = 1; position <= count; ++position) {
     Ref<Object> found;
-    IgnoringErrors([&] {
-      found = SearchRecursive(members_->Item(position).ToObject(), itemId, hWnd);
-    });
+    IgnoringErrors(
+        [&] { found = SearchRecursive(members_->Item(position).ToObject(), itemId, hWnd); });
     if (found) return found;
   }
   return nullptr;
@@ -202,15 +220,15 @@ Ref<Object> Menus::SearchRecursive(const Ref<Object>& menu, std::int32_t itemId,
   if (!menu) return nullptr;
   const Ref<Menu> typed = AsMenu(menu);
 
-  const Ref<Object> sidebar = typed ? Ref<Object>(typed->Sidebar())
-                                    : ObjectOrNone(ReadOrEmpty(menu, u"Sidebar"));
+  const Ref<Object> sidebar =
+      typed ? Ref<Object>(typed->Sidebar()) : ObjectOrNone(ReadOrEmpty(menu, u"Sidebar"));
   if (const auto band = std::dynamic_pointer_cast<vellum::Sidebar>(sidebar)) {
     if (itemId == band->ItemId() || itemId == band->BreakId()) return band;
   }
 
-  Ref<MenuItem> item = typed ? typed->Child()
-                             : std::dynamic_pointer_cast<MenuItem>(
-                                   ObjectOrNone(ReadOrEmpty(menu, u"Child")));
+  Ref<MenuItem> item =
+      typed ? typed->Child()
+            : std::dynamic_pointer_cast<MenuItem>(ObjectOrNone(ReadOrEmpty(menu, u"Child")));
   const Ref<Menu> filter = typed && typed->MenuType() == mtcSysmenu ? typed : nullptr;
   while (item) {
     if (item->ItemId() == itemId && (!filter || hWnd == 0 || filter->hWnd() == hWnd)) {
@@ -306,9 +324,9 @@ const MemberTable& Menus::Members() const {
           Custom<Menus>(u"AddDesigner",
                         [](Menus& self, Invocation& call) {
                           members::CheckArgumentCount(call, 2);
-                          self.AddDesigner(call.Required(0).ToObject(),
-                                           call.Arg(1).IsMissing() ? String()
-                                                                   : call.Arg(1).ToString());
+                          self.AddDesigner(
+                              call.Required(0).ToObject(),
+                              call.Arg(1).IsMissing() ? String() : call.Arg(1).ToString());
                           return Variant();
                         }),
           Custom<Menus>(u"Add",
@@ -350,22 +368,24 @@ const MemberTable& Menus::Members() const {
                           members::CheckArgumentCount(call, 2);
                           return Variant(self.FindMenuItem(
                               call.Required(0).ToLong(),
-                              call.Arg(1).IsMissing() ? 0 : static_cast<HWND>(call.Arg(1).ToLong())));
+                              call.Arg(1).IsMissing() ? 0
+                                                      : static_cast<HWND>(call.Arg(1).ToLong())));
                         }),
           Custom<Menus>(u"SearchRecursive",
                         [](Menus& self, Invocation& call) {
                           members::CheckArgumentCount(call, 3);
                           return Variant(self.SearchRecursive(
                               call.Required(0).ToObject(), call.Required(1).ToLong(),
-                              call.Arg(2).IsMissing() ? 0 : static_cast<HWND>(call.Arg(2).ToLong())));
+                              call.Arg(2).IsMissing() ? 0
+                                                      : static_cast<HWND>(call.Arg(2).ToLong())));
                         }),
           Custom<Menus>(u"ItemByCaption",
                         [](Menus& self, Invocation& call) {
                           members::CheckArgumentCount(call, 2);
                           const Variant& menu = call.Arg(1);
-                          return Variant(self.ItemByCaption(call.Required(0).ToString(),
-                                                            menu.IsObject() ? menu.ToObject()
-                                                                            : nullptr));
+                          return Variant(
+                              self.ItemByCaption(call.Required(0).ToString(),
+                                                 menu.IsObject() ? menu.ToObject() : nullptr));
                         }),
           Custom<Menus>(u"ItemByKey",
                         [](Menus& self, Invocation& call) {

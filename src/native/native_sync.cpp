@@ -1,12 +1,12 @@
 #include "native/native_sync.hpp"
 
+#include "accel/accelerators.hpp"
 #include "items/menu_item.hpp"
 #include "items/sidebar.hpp"
 #include "items/sub_menu.hpp"
 #include "model/library_state.hpp"
 #include "model/menubar.hpp"
 #include "model/menus.hpp"
-#include "accel/accelerators.hpp"
 #include "platform/platform.hpp"
 
 namespace vellum {

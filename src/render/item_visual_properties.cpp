@@ -13,7 +13,9 @@ namespace {
 using Color = ItemVisualProperties::Color;
 
 // System colours as automation colours: the high bit set, the index below.
-constexpr Color SystemColor(int index) { return static_cast<Color>(0x80000000u | index); }
+constexpr Color SystemColor(int index) {
+  return static_cast<Color>(0x80000000u | index);
+}
 constexpr Color kHighlightText = SystemColor(14);
 constexpr Color kHighlight = SystemColor(13);
 constexpr Color kMenuText = SystemColor(7);

@@ -79,7 +79,8 @@ TEST(Menubar, DestroyThenAddStartsAnEmptyBarWithANewMenu) {
     auto item = menus.bar->Add(u"&Again");
     EXPECT_TRUE(IsMenu(menus.bar->hMenu()));
     EXPECT_EQ(menus.bar->Count(), 1);
-    EXPECT_EQ(NativeIds(menus.bar->hMenu()), (std::vector<UINT>{static_cast<UINT>(item->ItemId())}));
+    EXPECT_EQ(NativeIds(menus.bar->hMenu()),
+              (std::vector<UINT>{static_cast<UINT>(item->ItemId())}));
   });
 }
 

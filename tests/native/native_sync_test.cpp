@@ -67,11 +67,10 @@ TEST(NativeSync, RebuildRestoresTheListOrder) {
     RemoveMenu(file, static_cast<UINT>(menus.open->ItemId()), MF_BYCOMMAND);
     AppendMenuA(file, MF_OWNERDRAW, static_cast<UINT>(menus.open->ItemId()), nullptr);
     RebuildNativeMenu(*menus.FileMenu());
-    EXPECT_EQ(NativeIds(file),
-              (std::vector<UINT>{static_cast<UINT>(menus.open->ItemId()),
-                                 static_cast<UINT>(menus.save->ItemId()),
-                                 static_cast<UINT>(menus.separator->ItemId()),
-                                 static_cast<UINT>(menus.recent->ItemId())}));
+    EXPECT_EQ(NativeIds(file), (std::vector<UINT>{static_cast<UINT>(menus.open->ItemId()),
+                                                  static_cast<UINT>(menus.save->ItemId()),
+                                                  static_cast<UINT>(menus.separator->ItemId()),
+                                                  static_cast<UINT>(menus.recent->ItemId())}));
   });
 }
 

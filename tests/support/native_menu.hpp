@@ -22,8 +22,8 @@ inline std::vector<NativeEntry> NativeEntries(platform::HMENU menu) {
   for (int position = 0; position < count; ++position) {
     platform::MENUITEMINFOW info;
     info.cbSize = platform::MENUITEMINFO_SIZE_WITHOUT_BITMAP;
-    info.fMask = platform::MIIM_ID | platform::MIIM_STATE | platform::MIIM_SUBMENU |
-                 platform::MIIM_FTYPE;
+    info.fMask =
+        platform::MIIM_ID | platform::MIIM_STATE | platform::MIIM_SUBMENU | platform::MIIM_FTYPE;
     platform::GetMenuItemInfoW(menu, static_cast<platform::UINT>(position), platform::TRUE, &info);
     entries.push_back({info.wID, info.fType, info.fState, info.hSubMenu});
   }
@@ -33,7 +33,8 @@ inline std::vector<NativeEntry> NativeEntries(platform::HMENU menu) {
 // The command IDs of the entries, in native order.
 inline std::vector<platform::UINT> NativeIds(platform::HMENU menu) {
   std::vector<platform::UINT> ids;
-  for (const NativeEntry& entry : NativeEntries(menu)) ids.push_back(entry.id);
+  for (const NativeEntry& entry : NativeEntries(menu))
+    ids.push_back(entry.id);
   return ids;
 }
 
@@ -41,8 +42,8 @@ inline std::vector<platform::UINT> NativeIds(platform::HMENU menu) {
 inline NativeEntry NativeEntryById(platform::HMENU menu, platform::UINT id) {
   platform::MENUITEMINFOW info;
   info.cbSize = platform::MENUITEMINFO_SIZE_WITHOUT_BITMAP;
-  info.fMask = platform::MIIM_ID | platform::MIIM_STATE | platform::MIIM_SUBMENU |
-               platform::MIIM_FTYPE;
+  info.fMask =
+      platform::MIIM_ID | platform::MIIM_STATE | platform::MIIM_SUBMENU | platform::MIIM_FTYPE;
   if (!platform::GetMenuItemInfoW(menu, id, platform::FALSE, &info)) return {};
   return {info.wID, info.fType, info.fState, info.hSubMenu};
 }
