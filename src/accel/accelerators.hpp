@@ -1,0 +1,52 @@
+#pragma once
+// A table of accelerators: each menu owns one, and a menu set owns the prefix library, the
+// keystrokes that start a two-keystroke sequence. Entries are keyed by their item's ID.
+
+#include <cstdint>
+
+#include "platform/automation/collection.hpp"
+
+namespace vellum {
+
+class Accelerator;
+class Menu;
+
+class Accelerators : public Object {
+ public:
+  static Ref<Accelerators> New();
+
+  Ref<Object> Menu() const { return menu_.lock(); }
+  bool IsPrefixLib() const { return isPrefixLib_; }
+  // The entry at a 1-based position (the collection's error when absent).
+  Ref<Accelerator> Item(std::int32_t index) const;
+  // The entry of an item ID; none for 0 and -1.
+  Ref<Accelerator> ItemByID(std::int32_t itemId) const;
+  std::int32_t Count() const { return entries_->Count(); }
+  void Remove(std::int32_t index) { entries_->Remove(index); }
+  void RemoveByID(std::int32_t itemId);
+  void Clear() { entries_ = Collection::New(); }
+
+  String ClassName() const override { return u"Vellum10.Accelerators"; }
+
+  // --- for the library ---
+  void SetOwnerMenu(const Ref<Object>& menu) { menu_ = menu; }
+  void SetPrefixLib(bool value) { isPrefixLib_ = value; }
+  const Ref<Collection>& EntriesOf() const { return entries_; }
+
+ protected:
+  Accelerators() = default;
+  const MemberTable& Members() const override;
+
+ private:
+  friend class ObjectFactory;
+
+  Ref<Collection> entries_ = Collection::New();
+  std::weak_ptr<Object> menu_;
+  bool isPrefixLib_ = false;
+};
+
+// Refills the menu's table with the accelerators of its visible items (recursing into their
+// popups) and detaches those of hidden items.
+void RebuildAcceleratorTable(vellum::Menu& menu);
+
+}  // namespace vellum

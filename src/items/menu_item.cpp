@@ -1,0 +1,439 @@
+#include "items/menu_item.hpp"
+
+#include "accel/accelerator.hpp"
+#include "items/caption_text.hpp"
+#include "items/sub_menu.hpp"
+#include "model/image_columns.hpp"
+#include "model/library_state.hpp"
+#include "model/menubar.hpp"
+#include "model/menus.hpp"
+#include "native/native_sync.hpp"
+#include "platform/platform.hpp"
+#include "render/item_visual_properties.hpp"
+
+namespace vellum {
+namespace {
+
+using namespace platform;
+
+bool IsMenuOfKind(const Ref<Menu>& menu, MenuTypeConstants type) {
+  return menu && menu->MenuType() == type;
+}
+
+}  // namespace
+
+Ref<MenuItem> MenuItem::New() {
+  return ObjectFactory::Make<MenuItem>();
+}
+
+void MenuItem::Created() {
+  itemId_ = NextItemId();
+  nativeInfo_.id = static_cast<UINT>(itemId_);
+  visual_ = ItemVisualProperties::New();
+  visual_->SetItem(Self<MenuItem>());
+  accelerator_ = vellum::Accelerator::New();
+  accelerator_->SetItemId(itemId_);
+  subMenu_ = vellum::SubMenu::New();
+  subMenu_->SetItemId(itemId_);
+
+  const std::weak_ptr<MenuItem> self = Self<MenuItem>();
+  visualConnection_ = visual_->PropertyChanged.Connect([self](const String& property) {
+    if (const auto item = self.lock()) item->OnVisualChanged(property);
+  });
+  acceleratorConnection_ = accelerator_->AcceleratorChange.Connect([self] {
+    // The accelerator text is part of the entry's width.
+    if (const auto item = self.lock()) item->UpdateNative(false);
+  });
+}
+
+MenuItem::~MenuItem() {
+  RemoveNative();
+}
+
+Ref<Menu> MenuItem::ParentMenu() const {
+  return AsMenu(parent_.lock());
+}
+
+Ref<Object> MenuItem::TopMostParent() const {
+  const Ref<Object> parent = parent_.lock();
+  if (!parent) return nullptr;
+  if (const Ref<Menu> menu = AsMenu(parent)) return menu->TopMostParent();
+  Ref<Object> top;
+  IgnoringErrors([&] { top = parent->Invoke(u"TopMostParent", CallType::PropertyGet).ToObject(); });
+  return top;
+}
+
+void MenuItem::Visual(const Ref<ItemVisualProperties>& visual) {
+  if (!visual) return;
+  visual_ = visual;  // the style's own owner stays as it was
+  const std::weak_ptr<MenuItem> self = Self<MenuItem>();
+  visualConnection_ = visual_->PropertyChanged.Connect([self](const String& property) {
+    if (const auto item = self.lock()) item->OnVisualChanged(property);
+  });
+  UpdateNative(false);
+}
+
+void MenuItem::Picture(const Ref<Object>& picture) {
+  picture_ = picture;
+  UpdateNative(false);
+}
+
+void MenuItem::CheckedPicture(const Ref<Object>& picture) {
+  checkedPicture_ = picture;
+  UpdateNative(false);
+}
+
+String MenuItem::CaptionPlain() const {
+  return PlainCaption(caption_);
+}
+
+void MenuItem::Caption(const String& value) {
+  if (value == caption_) return;
+  caption_ = value;
+  if (caption_ == u"-") {
+    separator_ = true;
+    separatorType_ = mstNormal;
+  }
+  captionLayout_.valid = false;
+  UpdateNative(false);
+}
+
+void MenuItem::Checkmark(bool value) {
+  if (value == checkmark_) return;
+  checkmark_ = value;
+  UpdateNative(false);
+}
+
+void MenuItem::RadioGroup(bool value) {
+  if (value == radioGroup_) return;
+  radioGroup_ = value;
+  UpdateNative(false);
+}
+
+void MenuItem::Checked(bool value) {
+  if (value == checked_) return;
+  if (radioGroup_ && value) {
+    const Ref<Menu> parent = ParentMenu();
+    if (IsMenuOfKind(parent, mtcPopup) || IsMenuOfKind(parent, mtcMenubar)) {
+      parent->ClearRadioGroup();
+    }
+  }
+  checked_ = value;
+  UpdateNative(true);
+}
+
+void MenuItem::Enabled(bool value) {
+  if (value == enabled_) return;
+  enabled_ = value;
+  UpdateNative(true);
+}
+
+void MenuItem::Grayed(bool value) {
+  if (value == grayed_) return;
+  grayed_ = value;
+  UpdateNative(true);
+}
+
+void MenuItem::Visible(bool value) {
+  if (value == visible_) return;
+  const auto keepAlive = Self<MenuItem>();
+  visible_ = value;
+  ReinsertNativeItem(itemId_, false, nullptr);
+  if (visible_) {
+    UpdateNative(false);
+  } else if (const Ref<Menu> parent = ParentMenu(); IsMenuOfKind(parent, mtcMenubar)) {
+    static_cast<Menubar&>(*parent).RedrawWindowBar();
+  }
+}
+
+void MenuItem::Default(bool value) {
+  if (value == default_) return;
+  default_ = value;
+  UpdateNative(false);
+}
+
+void MenuItem::Separator(bool value) {
+  if (value == separator_) return;
+  separator_ = value;
+  UpdateNative(false);
+}
+
+void MenuItem::SeparatorType(SeparatorTypeConstants value) {
+  if (value == separatorType_) return;
+  if (value != mstNormal) separator_ = true;
+  if (value == mstCaption) {
+    // The tooltip background as a colour value, not as a system-colour reference.
+    IgnoringErrors([&] {
+      visual_->ItemBackground(static_cast<std::int32_t>(GetSysColor(COLOR_INFOBK)));
+      visual_->TextAlign(taCenter);
+    });
+  }
+  separatorType_ = value;
+  UpdateNative(false);
+}
+
+void MenuItem::RightAlign(bool value) {
+  if (value == rightAlign_) return;
+  rightAlign_ = value;
+  UpdateNative(false);
+}
+
+Ref<Object> MenuItem::Search(const Variant& indexKey) {
+  const std::int32_t id = indexKey.ToLong();
+  const Ref<Menus> active = Library().activeMenus;
+  return active ? active->SearchRecursive(subMenu_, id) : nullptr;
+}
+
+void MenuItem::SetItemId(std::int32_t id) {
+  itemId_ = id;
+  subMenu_->SetItemId(id);
+  nativeInfo_.id = static_cast<UINT>(id);
+  UpdateNative(false);
+}
+
+void MenuItem::SetRightToLeft(bool value) {
+  if (value == rightToLeft_) return;
+  rightToLeft_ = value;
+  UpdateNative(false);
+}
+
+void MenuItem::SetSubMenu(const Ref<vellum::SubMenu>& subMenu) {
+  if (!subMenu) return;
+  subMenu_ = subMenu;
+  UpdateNative(true);
+}
+
+void MenuItem::SetParent(const Ref<Object>& parent) {
+  parent_.reset();
+  if (const Ref<Menu> menu = AsMenu(parent)) {
+    parent_ = menu;
+    IgnoringErrors([&] { subMenu_->SetParent(menu); });
+    IgnoringErrors([&] { accelerator_->AttachToTable(menu->Accelerators()); });
+    parentType_ = menu->MenuType();
+    designMode_ = false;
+    rightToLeft_ = menu->RightToLeft();
+    return;
+  }
+  // A designer object: the popup, the table and the parent type stay as they were.
+  parent_ = parent;
+  designMode_ = parent != nullptr;
+}
+
+void MenuItem::UpdateNative(bool noRefresh) {
+  const Ref<Menu> parent = ParentMenu();
+  if (updatesSuspended_ || !parent) return;
+  UINT type = 0;
+  UINT state = 0;
+  if (!enabled_) state = MFS_DISABLED;
+  if (grayed_) state |= MFS_GRAYED;
+  // Checking an item makes it a check-mark item for good (a radio item never is one).
+  if (checked_) checkmark_ = !radioGroup_;
+  if (radioGroup_ || checkmark_) {
+    if (radioGroup_) type = MFT_RADIOCHECK;
+    if (checked_) state += MFS_CHECKED;
+  }
+  if (caption_ == u"-") {
+    separator_ = true;
+    separatorType_ = mstNormal;
+  }
+  if (separator_) {
+    switch (separatorType_) {
+      case mstNormal:
+        type = MFT_SEPARATOR | MFT_OWNERDRAW;
+        break;
+      case mstCaption: {
+        type = MFT_OWNERDRAW;
+        bool anyVisible = false;
+        IgnoringErrors([&] { anyVisible = subMenu_->AnyItemVisible(); });
+        if (!anyVisible) state |= MFS_DISABLED;
+        break;
+      }
+      case mstBreak:
+        type = MFT_MENUBREAK | MFT_OWNERDRAW;
+        break;
+      case mstBarBreak:
+        type = MFT_MENUBARBREAK | MFT_OWNERDRAW;
+        break;
+      default:
+        break;
+    }
+  } else {
+    type += MFT_OWNERDRAW;
+  }
+  if (visual_->TextAlign() == taRight || rightAlign_) type += MFT_RIGHTJUSTIFY;
+  if (default_) state += MFS_DEFAULT;
+  if (grayed_) type |= MFT_SEPARATOR;
+
+  nativeInfo_.mask = MIIM_STATE | MIIM_TYPE;
+  nativeInfo_.type = type;
+  nativeInfo_.state = state;
+  nativeInfo_.id = static_cast<UINT>(itemId_);
+  if (subMenu_->hMenu() != 0) {
+    nativeInfo_.mask |= MIIM_SUBMENU;
+    nativeInfo_.subMenu = subMenu_->hMenu();
+  }
+  MENUITEMINFOW record;
+  record.fMask = nativeInfo_.mask;
+  record.fType = nativeInfo_.type;
+  record.fState = nativeInfo_.state;
+  record.wID = nativeInfo_.id;
+  record.hSubMenu = nativeInfo_.subMenu;
+  SetItemInfo(parent->hMenu(), static_cast<UINT>(itemId_), false, record);
+  if (!noRefresh) Refresh();
+}
+
+void MenuItem::ReadNative() {
+  const Ref<Menu> parent = ParentMenu();
+  if (!parent) return;
+  MENUITEMINFOW record;
+  record.fMask = MIIM_STATE | MIIM_TYPE;
+  GetItemInfo(parent->hMenu(), static_cast<UINT>(itemId_), false, record);
+  nativeInfo_.mask = record.fMask;
+  nativeInfo_.type = record.fType;
+  nativeInfo_.state = record.fState;
+  const UINT type = record.fType;
+  const UINT state = record.fState;
+
+  enabled_ = (state & 6) == 0;
+  if (state & MFS_CHECKED) {
+    checked_ = true;
+    checkmark_ = true;
+  } else {
+    checked_ = false;
+  }
+  if (type & MFT_RADIOCHECK) {
+    radioGroup_ = true;
+    checkmark_ = false;
+  }
+  if (visual_->TextAlign() != taCenter) {
+    IgnoringErrors([&] { visual_->TextAlign(type & MFT_RIGHTJUSTIFY ? taRight : taLeft); });
+  }
+  default_ = (state & MFS_DEFAULT) != 0;
+  if (type & (MFT_MENUBREAK | MFT_MENUBARBREAK)) {
+    separator_ = true;
+    separatorType_ = type & MFT_MENUBREAK ? mstBreak : mstBarBreak;
+  } else if (type & MFT_SEPARATOR) {
+    separator_ = true;
+    separatorType_ = mstNormal;
+  } else if (separatorType_ == mstCaption) {
+    separator_ = true;
+  } else {
+    separator_ = false;
+    separatorType_ = mstNormal;
+  }
+}
+
+LRESULT MenuItem::ExecCmd(WPARAM id, UINT message) {
+  const auto keepAlive = Self<MenuItem>();
+  if (id == static_cast<WPARAM>(static_cast<UINT>(itemId_))) {
+    IgnoringErrors([&] {
+      const Ref<Object> buddy = buddy_;
+      if (message == WM_COMMAND || message == WM_SYSCOMMAND) {
+        buddy ? void(buddy->Invoke(u"MenuItem_Click", CallType::Method)) : Click.Raise();
+      } else if (message == WM_MENURBUTTONUP) {
+        buddy ? void(buddy->Invoke(u"MenuItem_RightClick", CallType::Method)) : RightClick.Raise();
+      }
+    });
+  }
+  // The menus above raise their own events for the same message.
+  const Ref<Object> parent = parent_.lock();
+  if (const Ref<Menu> menu = AsMenu(parent)) {
+    IgnoringErrors([&] { menu->ExecCmd(id, message); });
+  } else if (parent) {
+    std::vector<Variant> args{Variant(static_cast<std::int32_t>(id)),
+                              Variant(static_cast<std::int32_t>(message))};
+    IgnoringErrors([&] { parent->Invoke(u"ExecCmd", CallType::Method, args); });
+  }
+  return 0;
+}
+
+const CaptionLayout& MenuItem::GetCaptionLines(HDC hDC) {
+  if (!captionLayout_.valid) {
+    captionLayout_ = LayoutCaption(caption_, hDC, visual_->WrapLimit());
+  }
+  return captionLayout_;
+}
+
+void MenuItem::RemoveNative() {
+  if (const Ref<Menu> parent = ParentMenu()) {
+    DeleteMenu(parent->hMenu(), static_cast<UINT>(itemId_), MF_BYCOMMAND);
+  }
+}
+
+void MenuItem::Refresh() {
+  const Ref<Menu> parent = ParentMenu();
+  if (IsMenuOfKind(parent, mtcMenubar)) {
+    IgnoringErrors([&] { RebuildNativeMenu(*parent); });
+    return;
+  }
+  if (IsMenuOfKind(parent, mtcPopup) || IsMenuOfKind(parent, mtcSysmenu)) {
+    IgnoringErrors([&] { ReinsertNativeItem(itemId_, false, nullptr); });
+    MENUITEMINFOW record;
+    record.fMask = nativeInfo_.mask;
+    record.fType = nativeInfo_.type;
+    record.fState = nativeInfo_.state;
+    record.wID = nativeInfo_.id;
+    record.hSubMenu = nativeInfo_.subMenu;
+    SetItemInfo(parent->hMenu(), static_cast<UINT>(itemId_), false, record);
+    IgnoringErrors([&] { ComputeImageColumns(*parent); });
+  }
+}
+
+void MenuItem::OnVisualChanged(const String& property) {
+  static const char16_t* const kSizeProperties[] = {
+      u"UserWidth",   u"UserHeight", u"UserSize", u"ImageScaleWidth", u"ImageScaleHeight",
+      u"ScaleImages", u"ImageScale", u"Font",     u"WrapLimit"};
+  for (const char16_t* name : kSizeProperties) {
+    if (property == name) {
+      Refresh();
+      return;
+    }
+  }
+}
+
+const MemberTable& MenuItem::Members() const {
+  static const MemberTable table(
+      {
+          ReadOnly(u"PrevItem", &MenuItem::PrevItem),
+          ReadOnly(u"NextItem", &MenuItem::NextItem),
+          ReadOnly(u"Parent", &MenuItem::Parent),
+          ReadOnly(u"SubMenu", &MenuItem::SubMenu),
+          ReadOnly(u"TopMostParent", &MenuItem::TopMostParent),
+          ReadOnly(u"Accelerator", &MenuItem::Accelerator),
+          Property(u"Visual", &MenuItem::Visual, &MenuItem::Visual),
+          Property(u"Picture", &MenuItem::Picture, &MenuItem::Picture),
+          Property(u"CheckedPicture", &MenuItem::CheckedPicture, &MenuItem::CheckedPicture),
+          ReadOnly(u"ItemId", &MenuItem::ItemId),
+          ReadOnly(u"Index", &MenuItem::Index),
+          Property(u"Key", &MenuItem::Key, &MenuItem::Key),
+          Property(u"Tag", &MenuItem::Tag, &MenuItem::Tag),
+          Property(u"ItemData", &MenuItem::ItemData, &MenuItem::ItemData),
+          ReadOnly(u"CaptionPlain", &MenuItem::CaptionPlain),
+          Property(u"Caption", &MenuItem::Caption, &MenuItem::Caption),
+          Property(u"Checkmark", &MenuItem::Checkmark, &MenuItem::Checkmark),
+          Property(u"RadioGroup", &MenuItem::RadioGroup, &MenuItem::RadioGroup),
+          Property(u"Checked", &MenuItem::Checked, &MenuItem::Checked),
+          Property(u"Enabled", &MenuItem::Enabled, &MenuItem::Enabled),
+          Property(u"Grayed", &MenuItem::Grayed, &MenuItem::Grayed),
+          Property(u"Visible", &MenuItem::Visible, &MenuItem::Visible),
+          Property(u"Default", &MenuItem::Default, &MenuItem::Default),
+          Property(u"Separator", &MenuItem::Separator, &MenuItem::Separator),
+          Property(u"SeparatorType", &MenuItem::SeparatorType, &MenuItem::SeparatorType),
+          Property(u"RightAlign", &MenuItem::RightAlign, &MenuItem::RightAlign),
+          ReadOnly(u"RightToLeft", &MenuItem::RightToLeft),
+          ReadOnly(u"DesignMode", &MenuItem::DesignMode),
+          ReadOnly(u"ParentType", &MenuItem::ParentType),
+          Method(u"Search", &MenuItem::Search),
+          Property(u"BuddyObject", &MenuItem::BuddyObject, &MenuItem::BuddyObject),
+          Custom<MenuItem>(u"ExecCmd",
+                           [](MenuItem& self, Invocation& call) {
+                             self.ExecCmd(static_cast<WPARAM>(call.Required(0).ToLong()),
+                                          static_cast<UINT>(call.Required(1).ToLong()));
+                             return Variant(0);
+                           }),
+      },
+      &Object::Members(), u"Caption");
+  return table;
+}
+
+}  // namespace vellum

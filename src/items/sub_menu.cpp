@@ -1,0 +1,427 @@
+#include "items/sub_menu.hpp"
+
+#include "accel/accelerator.hpp"
+#include "accel/accelerators.hpp"
+#include "items/menu_item.hpp"
+#include "items/sidebar.hpp"
+#include "model/library_state.hpp"
+#include "model/menubar.hpp"
+#include "model/menus.hpp"
+#include "native/native_sync.hpp"
+#include "platform/platform.hpp"
+#include "render/item_visual_properties.hpp"
+
+namespace vellum {
+namespace {
+
+using namespace platform;
+
+// Positions of a popup's list are numbers of the integer types only: a Double is not one.
+bool IsIntegerPosition(const Variant& value) {
+  return value.Type() == VariantType::Integer || value.Type() == VariantType::Long ||
+         value.Type() == VariantType::Byte;
+}
+
+Ref<MenuItem> ItemOf(const Collection& list, const Variant& indexKey) {
+  Ref<MenuItem> item;
+  IgnoringErrors([&] { item = AsMenuItem(list.Item(indexKey)); });
+  return item;
+}
+
+}  // namespace
+
+Ref<SubMenu> SubMenu::New() {
+  return ObjectFactory::Make<SubMenu>();
+}
+
+void SubMenu::Created() {
+  Menu::Created();
+  sidebar_ = vellum::Sidebar::New();
+  sidebar_->SetParent(Self<SubMenu>());
+}
+
+// A registered popup is held by the active set, so this runs only for a popup that is not (or
+// no longer) registered: destroying the handle takes its entries and submenus with it.
+SubMenu::~SubMenu() {
+  if (hMenu_ != 0) DestroyMenu(hMenu_);
+}
+
+Ref<vellum::Accelerators> SubMenu::Accelerators() const {
+  return parent_.lock() ? accelerators_ : nullptr;
+}
+
+void SubMenu::Font(const Ref<StdFont>& font) {
+  font_ = font;
+  if (const Ref<Menu> parent = AsMenu(parent_.lock()); parent && parent->MenuType() == mtcMenubar) {
+    IgnoringErrors([&] { DrawMenuBar(parent->hWnd()); });
+  }
+}
+
+void SubMenu::ApplyMenuInfo(DWORD mask, DWORD style, UINT cyMax) {
+  MENUINFO info;
+  info.cbSize = MENUINFO_SIZE;
+  info.fMask = mask;
+  info.dwStyle = style;
+  info.cyMax = cyMax;
+  SetMenuInfo(hMenu_, &info);
+}
+
+std::int32_t SubMenu::MaxHeight() {
+  if (hMenu_ != 0) {
+    MENUINFO info;
+    info.cbSize = MENUINFO_SIZE;
+    info.fMask = MIM_MAXHEIGHT;
+    if (GetMenuInfo(hMenu_, &info)) maxHeight_ = static_cast<std::int32_t>(info.cyMax);
+  }
+  return maxHeight_;
+}
+
+void SubMenu::MaxHeight(std::int32_t value) {
+  maxHeight_ = value;
+  if (hMenu_ != 0) ApplyMenuInfo(MIM_MAXHEIGHT, 0, static_cast<UINT>(value));
+}
+
+bool SubMenu::AutoDismiss() {
+  if (hMenu_ != 0) {
+    MENUINFO info;
+    info.cbSize = MENUINFO_SIZE;
+    info.fMask = MIM_STYLE;
+    if (GetMenuInfo(hMenu_, &info)) autoDismiss_ = (info.dwStyle & MNS_AUTODISMISS) != 0;
+  }
+  return autoDismiss_;
+}
+
+void SubMenu::AutoDismiss(bool value) {
+  autoDismiss_ = value;
+  // The other style bits are cleared on purpose.
+  if (hMenu_ != 0) ApplyMenuInfo(MIM_STYLE, value ? MNS_AUTODISMISS : 0, 0);
+}
+
+void SubMenu::LargeIcons(bool value) {
+  if (value == largeIcons_) return;
+  largeIcons_ = value;
+  RebuildNativeMenu(*this);
+}
+
+Ref<Object> SubMenu::TopMostParent() {
+  const Ref<Object> parent = parent_.lock();
+  if (!parent) return Self<SubMenu>();
+  if (const Ref<Menu> menu = AsMenu(parent)) return menu->TopMostParent();
+  Ref<Object> top;
+  IgnoringErrors([&] { top = parent->Invoke(u"TopMostParent", CallType::PropertyGet).ToObject(); });
+  return top;
+}
+
+Ref<MenuItem> SubMenu::ResolveAnchor(const Variant& insertAfter) {
+  if (insertAfter.IsString()) return Item(insertAfter);
+  if (insertAfter.IsObject()) return AsMenuItem(insertAfter);
+  Ref<MenuItem> anchor;
+  IgnoringErrors([&] {
+    const std::int32_t id = insertAfter.ToLong();
+    if (const Ref<Menus> active = Library().activeMenus) {
+      anchor = std::dynamic_pointer_cast<MenuItem>(active->SearchRecursive(Self<SubMenu>(), id));
+    }
+  });
+  return anchor;
+}
+
+Ref<MenuItem> SubMenu::Add(const String& caption, const Ref<Object>& picture, const String& key,
+                           const Variant& insertAfter, HWND hWndList) {
+  const auto keepAlive = Self<SubMenu>();
+
+  // Placement: an anchor in another menu hands the call to that menu.
+  Ref<MenuItem> after;
+  if (!insertAfter.IsMissing() && hWndList == 0) {
+    after = ResolveAnchor(insertAfter);
+    if (!after) return nullptr;
+    const Ref<Object> anchorParent = after->Parent();
+    if (anchorParent.get() != this) {
+      Ref<MenuItem> delegated;
+      IgnoringErrors([&] {
+        const Ref<Menu> menu = AsMenu(anchorParent);
+        if (menu && menu->MenuType() == mtcPopup) {
+          delegated = static_cast<SubMenu&>(*menu).Add(caption, picture, key, after, hWndList);
+        } else if (menu && menu->MenuType() == mtcMenubar) {
+          delegated = static_cast<Menubar&>(*menu).Add(caption, picture, key, after);
+        } else if (anchorParent) {
+          delegated = AsMenuItem(anchorParent->Invoke(
+              u"Add", CallType::Method,
+              {caption, picture ? Variant(picture) : Variant::Nothing(), key, Variant(after)}));
+        }
+      });
+      return delegated;
+    }
+  }
+
+  const Ref<MenuItem> item = MenuItem::New();
+  if (hMenu_ == 0) Create();
+  HangUnderOwningEntry();
+  IgnoringErrors([&] { item->SetParent(keepAlive); });
+  IgnoringErrors([&] { item->Accelerator()->AttachToTable(accelerators_); });
+  IgnoringErrors([&] { item->SetRightToLeft(rightToLeft_); });
+
+  if (hWndList != 0 && windowList_) {
+    AddWindowListEntry(item, hWndList);
+  } else {
+    item->Key(key.empty() ? DefaultKey(static_cast<std::uint32_t>(item->ItemId())) : key);
+    after ? InsertAfterAnchor(item, after) : Append(item);
+  }
+
+  IgnoringErrors([&] { item->Caption(caption); });
+  if (picture) IgnoringErrors([&] { item->Picture(picture); });
+  IgnoringErrors([&] {
+    const Ref<Menus> active = Library().activeMenus;
+    if (active && active->MenuDrawStyle() == mdsOfficeXP) {
+      item->Visual()->SelectionStyle(item->Visual()->SelectionStyle() | mssFlat);
+    }
+  });
+  item->ResumeUpdates();
+  IgnoringErrors([&] { item->UpdateNative(true); });
+  // The owning entry above now carries a submenu: measure it again.
+  IgnoringErrors([&] { ReinsertNativeItem(itemId_, false, nullptr); });
+  return item;
+}
+
+// Hangs this popup under the entry of its owning item in the menu above.
+void SubMenu::HangUnderOwningEntry() {
+  const Ref<Menu> parent = AsMenu(parent_.lock());
+  if (!parent) return;
+  MENUITEMINFOW record;
+  record.fMask = MIIM_SUBMENU;
+  record.wID = static_cast<UINT>(itemId_);
+  record.hSubMenu = hMenu_;
+  SetItemInfo(parent->hMenu(), static_cast<UINT>(itemId_), false, record);
+}
+
+void SubMenu::AddWindowListEntry(const Ref<MenuItem>& item, HWND hWndList) {
+  LibraryState& state = Library();
+  if (!state.windowList) state.windowList = Collection::New();
+  // The child window's handle is the entry's command ID.
+  IgnoringErrors([&] { item->SetItemId(static_cast<std::int32_t>(hWndList)); });
+  item->Key(DefaultKey(hWndList));
+  item->SetIndex(items_->Count() + state.windowList->Count());
+  IgnoringErrors([&] { state.windowList->Add(item, item->Key()); });
+  AppendMenuA(hMenu_, MF_OWNERDRAW, hWndList, nullptr);
+}
+
+void SubMenu::InsertAfterAnchor(const Ref<MenuItem>& item, const Ref<MenuItem>& after) {
+  IgnoringErrors([&] { items_->Add(item, item->Key(), Missing, after->Index() + 1); });
+  RelinkItems(*this);
+  const UINT position = NativePosition(*after) + 1;
+  InsertMenuA(hMenu_, position, MF_BYPOSITION | MF_OWNERDRAW,
+              static_cast<UINT_PTR>(static_cast<UINT>(item->ItemId())), nullptr);
+}
+
+void SubMenu::Append(const Ref<MenuItem>& item) {
+  if (const Ref<MenuItem> last =
+          AsMenuItem(items_->Count() ? items_->Item(items_->Count()) : Variant())) {
+    item->SetPrevItem(last);
+    last->SetNextItem(item);
+  }
+  item->SetIndex(items_->Count());
+  AppendMenuA(hMenu_, MF_OWNERDRAW, static_cast<UINT_PTR>(static_cast<UINT>(item->ItemId())),
+              nullptr);
+  // A duplicate key fails here silently: the item keeps its entry but is not listed.
+  IgnoringErrors([&] { items_->Add(item, item->Key()); });
+}
+
+Ref<MenuItem> SubMenu::Item(const Variant& indexKey) const {
+  const Ref<Collection>& windowList = Library().windowList;
+  if (IsIntegerPosition(indexKey)) {
+    const std::int32_t n = indexKey.ToLong();
+    if (n >= 1 && n <= items_->Count()) return ItemOf(*items_, n);
+    if (windowList_ && n > items_->Count() && windowList) {
+      return ItemOf(*windowList, n - items_->Count());
+    }
+    return nullptr;
+  }
+  if (indexKey.IsString()) {
+    if (Ref<MenuItem> item = ItemOf(*items_, indexKey)) return item;
+    return windowList_ && windowList ? ItemOf(*windowList, indexKey) : nullptr;
+  }
+  return nullptr;
+}
+
+Ref<SubMenu> SubMenu::SubMenuOf(const Variant& indexKey) const {
+  const Ref<MenuItem> item = Item(indexKey);
+  return item ? item->SubMenu() : nullptr;
+}
+
+std::int32_t SubMenu::Count() const {
+  const Ref<Collection>& windowList = Library().windowList;
+  return items_->Count() + (windowList_ && windowList ? windowList->Count() : 0);
+}
+
+void SubMenu::Remove(const Variant& indexKey) {
+  if (!IsIntegerPosition(indexKey) && !indexKey.IsString()) return;
+  const Variant removed = items_->Item(indexKey);  // 5 or 9 when absent: nothing changes
+  items_->Remove(indexKey);
+  RelinkItems(*this);
+}
+
+void SubMenu::Clear() {
+  for (const Ref<MenuItem>& item : ItemList()) {
+    item->SubMenu()->Destroy();
+    item->RemoveNative();
+  }
+  items_ = Collection::New();
+}
+
+Ref<Object> SubMenu::Search(const Variant& indexKey) {
+  const std::int32_t id = indexKey.ToLong();
+  const Ref<Menus> active = Library().activeMenus;
+  return active ? active->SearchRecursive(Self<SubMenu>(), id) : nullptr;
+}
+
+void SubMenu::ClearWindowList() {
+  LibraryState& state = Library();
+  if (!state.windowList || state.windowList->Count() == 0) return;
+  for (const Variant& entry : state.windowList->Items()) {
+    if (const Ref<MenuItem> item = AsMenuItem(entry)) item->RemoveNative();
+  }
+  state.windowList = Collection::New();
+}
+
+void SubMenu::Create() {
+  if (hMenu_ != 0) return;
+  hMenu_ = CreatePopupMenu();
+  IgnoringErrors([&] { Menus::RegisterMenu(*this); });
+}
+
+void SubMenu::Destroy() {
+  const auto keepAlive = Self<SubMenu>();
+  if (sidebar_) {
+    IgnoringErrors([&] { sidebar_->RemoveNative(); });
+    sidebar_.reset();
+  }
+  for (const Ref<MenuItem>& item : ItemList()) {
+    IgnoringErrors([&] { item->SubMenu()->Destroy(); });
+    IgnoringErrors([&] { item->RemoveNative(); });
+  }
+  if (hMenu_ != 0) {
+    IgnoringErrors([&] { Menus::UnregisterMenu(*this); });
+    DestroyMenu(hMenu_);
+    hMenu_ = 0;
+  }
+  items_ = Collection::New();
+}
+
+void SubMenu::SetMenuHandle(HMENU hMenu) {
+  if (hMenu_ != 0) IgnoringErrors([&] { Destroy(); });
+  hMenu_ = hMenu;
+  if (hMenu_ != 0) IgnoringErrors([&] { Menus::RegisterMenu(*this); });
+}
+
+void SubMenu::SetParent(const Ref<Object>& parent) {
+  const Ref<Menu> menu = AsMenu(parent);
+  if (!menu || (menu->MenuType() != mtcMenubar && menu->MenuType() != mtcPopup)) return;
+  parent_ = menu;
+  font_ = menu->Font();
+}
+
+LRESULT SubMenu::ExecCmd(WPARAM wParam, UINT message) {
+  const auto self = Self<SubMenu>();
+  const Ref<Menus> active = Library().activeMenus;
+  if (message == WM_INITMENUPOPUP) {
+    IgnoringErrors([&] {
+      if (static_cast<HMENU>(wParam) == hMenu_) {
+        Announce(u"Submenu_Initialize", Initialize);
+        return;
+      }
+      const Ref<SubMenu> opened =
+          active
+              ? std::dynamic_pointer_cast<SubMenu>(active->MenuByHandle(static_cast<HMENU>(wParam)))
+              : nullptr;
+      // Raised only for popups below this one.
+      for (Ref<Object> up = opened ? opened->Parent() : nullptr; up;) {
+        if (up == self) {
+          Announce(u"Submenu_SubmenuInitialize", SubmenuInitialize, opened);
+          break;
+        }
+        const Ref<SubMenu> popup = std::dynamic_pointer_cast<SubMenu>(up);
+        up = popup ? popup->Parent() : nullptr;
+      }
+    });
+  } else if (message == WM_COMMAND || message == WM_MENURBUTTONUP) {
+    const Ref<Object> found =
+        active ? active->SearchRecursive(self, static_cast<std::int32_t>(wParam)) : nullptr;
+    const bool right = message == WM_MENURBUTTONUP;
+    if (std::dynamic_pointer_cast<vellum::Sidebar>(found)) {
+      IgnoringErrors([&] {
+        right ? Announce(u"SubMenu_SidebarRightClick", SidebarRightClick)
+              : Announce(u"SubMenu_SidebarClick", SidebarClick);
+      });
+    } else if (const Ref<MenuItem> item = std::dynamic_pointer_cast<MenuItem>(found)) {
+      IgnoringErrors([&] {
+        right ? Announce(u"SubMenu_ItemRightClick", ItemRightClick, item)
+              : Announce(u"SubMenu_UserCommand", UserCommand, item);
+      });
+    } else {
+      return 0;  // not below this popup: nothing is passed on
+    }
+  }
+  // The top of the tree raises its own events; popups in between are not told.
+  if (parent_.lock()) {
+    const Ref<Object> top = TopMostParent();
+    if (const Ref<Menu> menu = AsMenu(top)) {
+      if (menu != self) IgnoringErrors([&] { menu->ExecCmd(wParam, message); });
+    } else if (top) {
+      std::vector<Variant> args{Variant(static_cast<std::int32_t>(wParam)),
+                                Variant(static_cast<std::int32_t>(message))};
+      IgnoringErrors([&] { top->Invoke(u"ExecCmd", CallType::Method, args); });
+    }
+  }
+  return 0;
+}
+
+const MemberTable& SubMenu::Members() const {
+  static const MemberTable table(
+      {
+          ReadOnly(u"WindowList", &SubMenu::WindowList),
+          ReadOnly(u"Accelerators", &SubMenu::Accelerators),
+          Custom<SubMenu>(u"Font",
+                          [](SubMenu& self, Invocation& call) -> Variant {
+                            if (!call.IsAssignment()) return self.Font();
+                            self.Font(call.Value().ToObjectOf<StdFont>());
+                            return {};
+                          }),
+          Custom<SubMenu>(u"MaxHeight",
+                          [](SubMenu& self, Invocation& call) -> Variant {
+                            if (!call.IsAssignment()) return self.MaxHeight();
+                            self.MaxHeight(call.Value().ToLong());
+                            return {};
+                          }),
+          Custom<SubMenu>(u"AutoDismiss",
+                          [](SubMenu& self, Invocation& call) -> Variant {
+                            if (!call.IsAssignment()) return self.AutoDismiss();
+                            self.AutoDismiss(call.Value().ToBool());
+                            return {};
+                          }),
+          Property(u"LargeIcons", &SubMenu::LargeIcons, &SubMenu::LargeIcons),
+          ReadOnly(u"Parent", &SubMenu::Parent),
+          Custom<SubMenu>(u"Add",
+                          [](SubMenu& self, Invocation& call) {
+                            members::CheckArgumentCount(call, 5);
+                            const Variant& picture = call.Arg(1);
+                            const Variant& key = call.Arg(2);
+                            const Variant& hWndList = call.Arg(4);
+                            return Variant(self.Add(
+                                call.Required(0).ToString(),
+                                picture.IsObject() ? picture.ToObject() : nullptr,
+                                key.IsMissing() ? String() : key.ToString(), call.Arg(3),
+                                hWndList.IsMissing() ? 0 : static_cast<HWND>(hWndList.ToLong())));
+                          }),
+          Method(u"Item", &SubMenu::Item),
+          Method(u"SubMenu", &SubMenu::SubMenuOf),
+          Method(u"Remove", &SubMenu::Remove),
+          Method(u"Clear", &SubMenu::Clear),
+          Method(u"Search", &SubMenu::Search),
+          Method(u"ClearWindowList", &SubMenu::ClearWindowList),
+          Method(u"Create", &SubMenu::Create),
+          Method(u"Destroy", &SubMenu::Destroy),
+      },
+      &Menu::Members(), u"Item");
+  return table;
+}
+
+}  // namespace vellum

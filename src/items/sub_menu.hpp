@@ -1,0 +1,95 @@
+#pragma once
+// A popup menu: the child menu of every item, a free-standing context menu, or a menu bar's
+// window list. It owns a native popup handle, an accelerator table and a sidebar, and turns the
+// command, right-button and initialisation messages of its items into its own events.
+
+#include <cstdint>
+
+#include "model/menu.hpp"
+
+namespace vellum {
+
+class SubMenu : public Menu {
+ public:
+  static Ref<SubMenu> New();
+  ~SubMenu() override;
+
+  bool WindowList() const { return windowList_; }
+  // The table when the popup has a parent; none for a free-standing popup.
+  Ref<vellum::Accelerators> Accelerators() const override;
+  void Font(const Ref<StdFont>& font);
+  using Menu::Font;
+  Ref<vellum::Sidebar> Sidebar() const override { return sidebar_; }
+  std::int32_t MaxHeight();
+  void MaxHeight(std::int32_t value);
+  bool AutoDismiss();
+  void AutoDismiss(bool value);
+  bool LargeIcons() const { return largeIcons_; }
+  void LargeIcons(bool value);
+  Ref<Object> Parent() const { return parent_.lock(); }
+  Ref<Object> TopMostParent() override;
+
+  // Adds an item after the item named by `insertAfter` (a key, an item or an item ID), or at the
+  // end; `hWndList` adds a window-list entry instead. Never fails: none when nothing was added.
+  Ref<MenuItem> Add(const String& caption, const Ref<Object>& picture = nullptr,
+                    const String& key = {}, const Variant& insertAfter = Missing,
+                    platform::HWND hWndList = 0);
+  // The item at a 1-based position (16-bit, 32-bit or byte numbers only) or under a key; none
+  // when there is none, never an error.
+  Ref<MenuItem> Item(const Variant& indexKey) const override;
+  Ref<vellum::SubMenu> SubMenuOf(const Variant& indexKey) const;
+  std::int32_t Count() const override;
+  // Removes the item at a position or under a key: 5 or 9 when there is none.
+  void Remove(const Variant& indexKey);
+  void Clear();
+  Ref<Object> Search(const Variant& indexKey);
+  void ClearWindowList();
+  void Create();
+  void Destroy();
+
+  // The popup is about to open; an item of it (or below it) was chosen or right-clicked;
+  // a popup below it is about to open; its sidebar was chosen.
+  Event<> Initialize;
+  Event<const Ref<MenuItem>&> UserCommand;
+  Event<const Ref<MenuItem>&> ItemRightClick;
+  Event<const Ref<vellum::SubMenu>&> SubmenuInitialize;
+  Event<> SidebarClick;
+  Event<> SidebarRightClick;
+
+  MenuTypeConstants MenuType() const override { return mtcPopup; }
+  String ClassName() const override { return u"Vellum10.SubMenu"; }
+  platform::LRESULT ExecCmd(platform::WPARAM wParam, platform::UINT message) override;
+
+  // --- for the library ---
+  // Adopts a native handle (destroying the one held first) and registers the popup.
+  void SetMenuHandle(platform::HMENU hMenu);
+  void SetItemId(std::int32_t id) { itemId_ = id; }
+  void SetWindowList(bool value) { windowList_ = value; }
+  // Accepts only a menu bar or popup as parent, and takes its font.
+  void SetParent(const Ref<Object>& parent);
+
+ protected:
+  SubMenu() = default;
+  void Created() override;
+  const MemberTable& Members() const override;
+
+ private:
+  friend class ObjectFactory;
+
+  // Resolves `insertAfter` to an item, or nothing when it names none.
+  Ref<MenuItem> ResolveAnchor(const Variant& insertAfter);
+  void HangUnderOwningEntry();
+  void AddWindowListEntry(const Ref<MenuItem>& item, platform::HWND hWndList);
+  void InsertAfterAnchor(const Ref<MenuItem>& item, const Ref<MenuItem>& after);
+  void Append(const Ref<MenuItem>& item);
+  void ApplyMenuInfo(platform::DWORD mask, platform::DWORD style, platform::UINT cyMax);
+
+  bool windowList_ = false;
+  std::weak_ptr<Object> parent_;
+  Ref<vellum::Sidebar> sidebar_;
+  bool largeIcons_ = false;
+  bool autoDismiss_ = false;
+  std::int32_t maxHeight_ = 0;
+};
+
+}  // namespace vellum

@@ -1,0 +1,52 @@
+#include "model/image_columns.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "items/menu_item.hpp"
+#include "model/menu.hpp"
+#include "render/item_visual_properties.hpp"
+
+namespace vellum {
+namespace {
+
+constexpr std::int32_t kMinimumColumn = 18;
+constexpr std::int32_t kColumnPadding = 2;
+
+// A picture's width in screen pixels: its HIMETRIC width at 96 pixels per inch, rounded half
+// to even. Pictures are automation objects; one that reports no width counts as 0.
+std::int32_t PictureWidthPixels(const Ref<Object>& picture) {
+  if (!picture) return 0;
+  double himetric = 0;
+  IgnoringErrors([&] { himetric = picture->Invoke(u"Width", CallType::PropertyGet).ToDouble(); });
+  return Variant(himetric * 96.0 / 2540.0).ToLong();
+}
+
+}  // namespace
+
+std::int32_t ComputeImageColumns(Menu& menu, std::int32_t* right) {
+  std::int32_t leftMax = 0;
+  std::int32_t rightMax = 0;
+  for (const Ref<MenuItem>& item : menu.ItemList()) {
+    const bool hasPicture = item->Picture() != nullptr;
+    if (!hasPicture && !(item->Checked() && item->CheckedPicture())) continue;
+    const Ref<ItemVisualProperties> visual = item->Visual();
+    std::int32_t width;
+    if (visual->ScaleImages()) {
+      width = visual->ImageScaleWidth() + kColumnPadding;
+    } else {
+      width = std::max(PictureWidthPixels(item->Picture()),
+                       PictureWidthPixels(item->CheckedPicture())) +
+              kColumnPadding;
+      width = std::max(width, kMinimumColumn);
+    }
+    const bool leftAligned =
+        visual->TextAlign() != taRight && !item->RightAlign() && !item->RightToLeft();
+    (leftAligned ? leftMax : rightMax) = std::max(leftAligned ? leftMax : rightMax, width);
+  }
+  menu.SetImageMax(leftMax, rightMax);
+  if (right) *right = rightMax;
+  return leftMax;
+}
+
+}  // namespace vellum

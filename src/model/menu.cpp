@@ -1,0 +1,85 @@
+#include "model/menu.hpp"
+
+#include "accel/accelerators.hpp"
+#include "items/menu_item.hpp"
+#include "items/sidebar.hpp"
+#include "model/library_state.hpp"
+
+namespace vellum {
+
+Menu::~Menu() = default;
+
+void Menu::Created() {
+  itemId_ = NextItemId();
+  accelerators_ = Accelerators::New();
+  accelerators_->SetOwnerMenu(Self<Menu>());
+}
+
+Ref<MenuItem> Menu::Child() const {
+  return items_->Count() > 0 ? AsMenuItem(items_->Item(1)) : nullptr;
+}
+
+bool Menu::AnyItemVisible() const {
+  for (const Ref<MenuItem>& item : ItemList()) {
+    if (item->Visible()) return true;
+  }
+  return false;
+}
+
+std::vector<Ref<MenuItem>> Menu::ItemList() const {
+  std::vector<Ref<MenuItem>> items;
+  items.reserve(static_cast<std::size_t>(items_->Count()));
+  for (const Variant& value : items_->Items()) {
+    if (Ref<MenuItem> item = AsMenuItem(value)) items.push_back(std::move(item));
+  }
+  return items;
+}
+
+void Menu::SetImageMax(std::int32_t left, std::int32_t right) {
+  imageMaxLeft_ = left;
+  imageMaxRight_ = right;
+}
+
+void Menu::ClearRadioGroup() {
+  for (const Ref<MenuItem>& item : ItemList()) {
+    if (item->RadioGroup()) item->Checked(false);
+  }
+}
+
+const MemberTable& Menu::Members() const {
+  static const MemberTable table(
+      {
+          ReadOnly(u"hMenu", &Menu::hMenu),
+          ReadOnly(u"hWnd", &Menu::hWnd),
+          ReadOnly(u"ItemId", &Menu::ItemId),
+          Property(u"Key", &Menu::Key, &Menu::Key),
+          Property(u"RightToLeft", &Menu::RightToLeft, &Menu::RightToLeft),
+          ReadOnly(u"ImageMax_Left", &Menu::ImageMax_Left),
+          ReadOnly(u"ImageMax_Right", &Menu::ImageMax_Right),
+          Property(u"BuddyObject", &Menu::BuddyObject, &Menu::BuddyObject),
+          ReadOnly(u"Count", &Menu::Count),
+          ReadOnly(u"Child", &Menu::Child),
+          ReadOnly(u"AnyItemVisible", &Menu::AnyItemVisible),
+          ReadOnly(u"Sidebar", &Menu::Sidebar),
+          Custom<Menu>(u"TopMostParent",
+                       [](Menu& self, Invocation&) { return Variant(self.TopMostParent()); }),
+          Custom<Menu>(u"ExecCmd",
+                       [](Menu& self, Invocation& call) {
+                         return Variant(static_cast<std::int32_t>(
+                             self.ExecCmd(static_cast<platform::WPARAM>(call.Required(0).ToLong()),
+                                          static_cast<platform::UINT>(call.Required(1).ToLong()))));
+                       }),
+      },
+      &Object::Members());
+  return table;
+}
+
+Ref<MenuItem> AsMenuItem(const Variant& value) {
+  return value.IsObject() ? std::dynamic_pointer_cast<MenuItem>(value.ToObject()) : nullptr;
+}
+
+Ref<Menu> AsMenu(const Ref<Object>& object) {
+  return std::dynamic_pointer_cast<Menu>(object);
+}
+
+}  // namespace vellum

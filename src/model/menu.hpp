@@ -1,0 +1,107 @@
+#pragma once
+// What the menu classes share: a native menu handle, an ordered keyed list of items, an
+// accelerator table, a font, the picture-column widths and the menu-level message handler.
+
+#include <cstdint>
+#include <type_traits>
+#include <vector>
+
+#include "model/menu_constants.hpp"
+#include "platform/automation/collection.hpp"
+#include "platform/automation/std_font.hpp"
+#include "platform/types.hpp"
+
+namespace vellum {
+
+class Accelerators;
+class MenuItem;
+class Sidebar;
+
+class Menu : public Object {
+ public:
+  ~Menu() override;
+
+  platform::HMENU hMenu() const { return hMenu_; }
+  virtual platform::HWND hWnd() const { return 0; }
+  std::int32_t ItemId() const { return itemId_; }
+  String Key() const { return key_; }
+  void Key(const String& value) { key_ = value; }
+  Ref<StdFont> Font() const { return font_; }
+  bool RightToLeft() const { return rightToLeft_; }
+  void RightToLeft(bool value) { rightToLeft_ = value; }
+  std::int32_t ImageMax_Left() const { return imageMaxLeft_; }
+  std::int32_t ImageMax_Right() const { return imageMaxRight_; }
+  Ref<Object> BuddyObject() const { return buddy_; }
+  void BuddyObject(const Ref<Object>& buddy) { buddy_ = buddy; }
+
+  // The number of items.
+  virtual std::int32_t Count() const { return items_->Count(); }
+  // The item at a position or under a key, by the class's own look-up rules; none when there
+  // is none, never an error.
+  virtual Ref<MenuItem> Item(const Variant& indexKey) const = 0;
+  // The first item, or none.
+  Ref<MenuItem> Child() const;
+  bool AnyItemVisible() const;
+
+  virtual MenuTypeConstants MenuType() const = 0;
+  // The menu at the top of this menu's tree.
+  virtual Ref<Object> TopMostParent() = 0;
+  virtual Ref<vellum::Sidebar> Sidebar() const { return nullptr; }
+  // The menu-level message handler: raises the menu's events for a command, right-button or
+  // initialisation message and passes it up the tree. Returns 0.
+  virtual platform::LRESULT ExecCmd(platform::WPARAM wParam, platform::UINT message) = 0;
+
+  // The accelerator table as hosts see it.
+  virtual Ref<vellum::Accelerators> Accelerators() const { return accelerators_; }
+
+  // --- for the library ---
+  // The item list itself.
+  const Ref<Collection>& ItemCollection() const { return items_; }
+  // The items in list order, copied, so that callers may change the list while they walk it.
+  std::vector<Ref<MenuItem>> ItemList() const;
+  // The accelerator table field, whatever the public getter answers.
+  const Ref<vellum::Accelerators>& AcceleratorTable() const { return accelerators_; }
+  void SetImageMax(std::int32_t left, std::int32_t right);
+  // Unchecks every radio-group item of this menu.
+  void ClearRadioGroup();
+
+ protected:
+  Menu() = default;
+  // Takes an item ID and creates the accelerator table owned by this menu.
+  void Created() override;
+  const MemberTable& Members() const override;
+
+  // Raises `event`, or calls `method` on the buddy when one is set. Errors of the host's
+  // handlers are the caller's to ignore.
+  template <class... Args>
+  void Announce(const char16_t* method, Event<Args...>& event, std::type_identity_t<Args>... args);
+
+  platform::HMENU hMenu_ = 0;
+  std::int32_t itemId_ = 0;
+  String key_;
+  Ref<Collection> items_ = Collection::New();
+  Ref<vellum::Accelerators> accelerators_;
+  Ref<StdFont> font_;
+  bool rightToLeft_ = false;
+  std::int32_t imageMaxLeft_ = 0;
+  std::int32_t imageMaxRight_ = 0;
+  Ref<Object> buddy_;
+};
+
+// The item of a collection position as a MenuItem (none when it is something else).
+Ref<MenuItem> AsMenuItem(const Variant& value);
+// The object as one of the three menu classes, or none (a designer, a foreign object).
+Ref<Menu> AsMenu(const Ref<Object>& object);
+
+template <class... Args>
+void Menu::Announce(const char16_t* method, Event<Args...>& event,
+                    std::type_identity_t<Args>... args) {
+  if (!buddy_) {
+    event.Raise(args...);
+    return;
+  }
+  const Ref<Object> buddy = buddy_;
+  buddy->Invoke(method, CallType::Method, {Variant(args)...});
+}
+
+}  // namespace vellum

@@ -1,0 +1,233 @@
+#include "model/menubar.hpp"
+
+#include "accel/accelerator.hpp"
+#include "accel/accelerators.hpp"
+#include "items/menu_item.hpp"
+#include "items/sidebar.hpp"
+#include "items/sub_menu.hpp"
+#include "model/library_state.hpp"
+#include "model/menus.hpp"
+#include "native/native_sync.hpp"
+#include "platform/platform.hpp"
+#include "render/item_visual_properties.hpp"
+
+namespace vellum {
+
+using namespace platform;
+
+Ref<Menubar> Menubar::New() {
+  return ObjectFactory::Make<Menubar>();
+}
+
+void Menubar::Created() {
+  Menu::Created();
+  Create();
+}
+
+// The last reference is going: the bar's native menu goes with it. Its items, released with
+// the list, no longer find the bar to delete their entries from, so that happens here.
+Menubar::~Menubar() {
+  if (hMenu_ == 0) return;
+  for (const Ref<MenuItem>& item : ItemList()) {
+    IgnoringErrors([&] { item->SubMenu()->Destroy(); });
+  }
+  DestroyMenu(hMenu_);
+}
+
+void Menubar::Font(const Ref<StdFont>& font) {
+  font_ = font;
+  RedrawWindowBar();
+}
+
+void Menubar::RedrawWindowBar() const {
+  if (hWnd_ != 0) DrawMenuBar(hWnd_);
+}
+
+void Menubar::Create() {
+  if (hMenu_ != 0) return;
+  hMenu_ = CreateMenu();
+  IgnoringErrors([&] { Menus::RegisterMenu(*this); });
+  if (hWnd_ != 0 && !connected_) {
+    SetMenu(hWnd_, hMenu_);
+    DrawMenuBar(hWnd_);
+  }
+}
+
+void Menubar::Destroy() {
+  const auto keepAlive = Self<Menubar>();
+  // Releasing the window comes with the window registry.
+  hWnd_ = 0;
+  for (const Ref<MenuItem>& item : ItemList()) {
+    IgnoringErrors([&] { item->SubMenu()->Destroy(); });
+    DeleteMenu(hMenu_, static_cast<UINT>(item->ItemId()), MF_BYCOMMAND);
+  }
+  if (hMenu_ != 0) {
+    IgnoringErrors([&] { Menus::UnregisterMenu(*this); });
+    DestroyMenu(hMenu_);
+    hMenu_ = 0;
+  }
+  items_ = Collection::New();
+}
+
+Ref<MenuItem> Menubar::Add(const String& caption, const Ref<Object>& picture, const String& key,
+                           const Variant& insertAfter) {
+  const auto self = Self<Menubar>();
+  if (hMenu_ == 0) Create();
+
+  const Ref<MenuItem> item = MenuItem::New();
+  IgnoringErrors([&] { item->SetParent(self); });
+  IgnoringErrors([&] { item->Accelerator()->AttachToTable(accelerators_); });
+  item->Key(key.empty() ? DefaultKey(static_cast<std::uint32_t>(item->ItemId())) : key);
+
+  // The anchor: a key, an item, or an item ID anywhere in the bar's tree.
+  Ref<MenuItem> after;
+  IgnoringErrors([&] {
+    if (insertAfter.IsMissing()) return;
+    if (insertAfter.IsString()) {
+      after = Item(insertAfter);
+    } else if (insertAfter.IsObject()) {
+      after = AsMenuItem(insertAfter);
+    } else {
+      after = Search(insertAfter);
+    }
+  });
+  if (after) {
+    InsertMenuA(hMenu_, NativePosition(*after) + 1, MF_BYPOSITION | MF_OWNERDRAW,
+                static_cast<UINT_PTR>(static_cast<UINT>(item->ItemId())), nullptr);
+    IgnoringErrors([&] { items_->Add(item, item->Key(), Missing, after->Index() + 1); });
+    RelinkItems(*this);
+  } else {
+    item->SetIndex(items_->Count());
+    AppendMenuA(hMenu_, MF_OWNERDRAW, static_cast<UINT_PTR>(static_cast<UINT>(item->ItemId())),
+                nullptr);
+    IgnoringErrors([&] { items_->Add(item, item->Key()); });
+  }
+
+  IgnoringErrors([&] { item->SetRightToLeft(rightToLeft_); });
+  IgnoringErrors([&] { item->Visual()->TextAlign(taCenter); });
+  IgnoringErrors([&] { item->Caption(caption); });
+  if (picture) IgnoringErrors([&] { item->Picture(picture); });
+  IgnoringErrors([&] {
+    const Ref<Menus> active = Library().activeMenus;
+    if (active && active->MenuDrawStyle() == mdsOfficeXP) {
+      item->Visual()->SelectionStyle(mssFlat | mssColor);
+    }
+  });
+  item->ResumeUpdates();
+  // For a bar item the refresh rebuilds the whole bar, which also relinks the items.
+  IgnoringErrors([&] { item->UpdateNative(false); });
+  if (!connected_) RedrawWindowBar();
+  return item;
+}
+
+Ref<MenuItem> Menubar::Item(const Variant& indexKey) const {
+  Ref<MenuItem> item;
+  IgnoringErrors([&] { item = AsMenuItem(items_->Item(indexKey)); });
+  return item;
+}
+
+Ref<SubMenu> Menubar::SubMenu(const Variant& indexKey) const {
+  const Ref<MenuItem> item = Item(indexKey);
+  return item ? item->SubMenu() : nullptr;
+}
+
+void Menubar::Remove(const Variant& indexKey) {
+  IgnoringErrors([&] {
+    const Variant removed = items_->Item(indexKey);  // the item goes when this is released
+    items_->Remove(indexKey);
+    RelinkItems(*this);
+  });
+}
+
+void Menubar::Clear() {
+  for (const Ref<MenuItem>& item : ItemList()) {
+    IgnoringErrors([&] { item->SubMenu()->Destroy(); });
+    IgnoringErrors([&] { item->RemoveNative(); });
+  }
+  items_ = Collection::New();
+}
+
+Ref<MenuItem> Menubar::Search(const Variant& indexKey) {
+  const std::int32_t id = indexKey.ToLong();
+  const Ref<Menus> active = Library().activeMenus;
+  const Ref<Object> found = active ? active->SearchRecursive(Self<Menubar>(), id) : nullptr;
+  if (found && !std::dynamic_pointer_cast<MenuItem>(found)) RaiseError(error::kTypeMismatch);
+  return std::dynamic_pointer_cast<MenuItem>(found);
+}
+
+void Menubar::Redraw() {
+  RedrawWindowBar();
+}
+
+LRESULT Menubar::ExecCmd(WPARAM wParam, UINT message) {
+  const auto self = Self<Menubar>();
+  const Ref<Menus> active = Library().activeMenus;
+  IgnoringErrors([&] {
+    if (message == WM_COMMAND || message == WM_MENURBUTTONUP) {
+      const Ref<MenuItem> item = active
+                                     ? std::dynamic_pointer_cast<MenuItem>(active->SearchRecursive(
+                                           self, static_cast<std::int32_t>(wParam)))
+                                     : nullptr;
+      if (!item) return;
+      message == WM_MENURBUTTONUP ? Announce(u"Menubar_ItemRightClick", ItemRightClick, item)
+                                  : Announce(u"Menubar_UserCommand", UserCommand, item);
+    } else if (message == WM_INITMENU) {
+      if (static_cast<HMENU>(wParam) == hMenu_) Announce(u"Menubar_Initialize", Initialize);
+    } else if (message == WM_INITMENUPOPUP) {
+      const Ref<vellum::SubMenu> popup = active
+                                             ? std::dynamic_pointer_cast<vellum::SubMenu>(
+                                                   active->MenuByHandle(static_cast<HMENU>(wParam)))
+                                             : nullptr;
+      // Raised for popups whose chain of parents reaches this bar.
+      for (Ref<Object> up = popup ? popup->Parent() : nullptr; up;) {
+        if (up == self) {
+          Announce(u"Menubar_SubmenuInitialize", SubmenuInitialize, popup);
+          return;
+        }
+        const Ref<vellum::SubMenu> above = std::dynamic_pointer_cast<vellum::SubMenu>(up);
+        up = above ? above->Parent() : nullptr;
+      }
+    }
+  });
+  return 0;
+}
+
+const MemberTable& Menubar::Members() const {
+  static const MemberTable table(
+      {
+          ReadOnly(u"OldWndMenu", &Menubar::OldWndMenu),
+          ReadOnly(u"OldWndProc", &Menubar::OldWndProc),
+          ReadOnly(u"Counter", &Menubar::Counter),
+          Property(u"Connected", &Menubar::Connected, &Menubar::Connected),
+          ReadOnly(u"Accelerators", &Menubar::Accelerators),
+          Custom<Menubar>(u"Font",
+                          [](Menubar& self, Invocation& call) -> Variant {
+                            if (!call.IsAssignment()) return self.Font();
+                            self.Font(call.Value().ToObjectOf<StdFont>());
+                            return {};
+                          }),
+          Custom<Menubar>(u"Add",
+                          [](Menubar& self, Invocation& call) {
+                            members::CheckArgumentCount(call, 4);
+                            const Variant& picture = call.Arg(1);
+                            const Variant& key = call.Arg(2);
+                            return Variant(
+                                self.Add(call.Required(0).ToString(),
+                                         picture.IsObject() ? picture.ToObject() : nullptr,
+                                         key.IsMissing() ? String() : key.ToString(), call.Arg(3)));
+                          }),
+          Method(u"Item", &Menubar::Item),
+          Method(u"SubMenu", &Menubar::SubMenu),
+          Method(u"Remove", &Menubar::Remove),
+          Method(u"Clear", &Menubar::Clear),
+          ReadOnly(u"WindowList", &Menubar::WindowList),
+          Method(u"Search", &Menubar::Search),
+          Method(u"Redraw", &Menubar::Redraw),
+          Method(u"Create", &Menubar::Create),
+          Method(u"Destroy", &Menubar::Destroy),
+      },
+      &Menu::Members(), u"Item");
+  return table;
+}
+
+}  // namespace vellum

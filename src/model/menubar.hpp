@@ -1,0 +1,76 @@
+#pragma once
+// A window's top-level menu: items backed by one native menu-bar handle, optionally attached to
+// a window. Each item owns the popup that drops down from it.
+
+#include <cstdint>
+
+#include "model/menu.hpp"
+
+namespace vellum {
+
+class SubMenu;
+
+class Menubar : public Menu {
+ public:
+  static Ref<Menubar> New();
+  ~Menubar() override;
+
+  platform::HWND hWnd() const override { return hWnd_; }
+  platform::HMENU OldWndMenu() const { return oldWndMenu_; }
+  std::int32_t OldWndProc() const { return 0; }  // kept for the interface only
+  std::int32_t Counter() const { return 0; }     // kept for the interface only
+  bool Connected() const { return connected_; }
+  void Connected(bool value) { connected_ = value; }
+  void Font(const Ref<StdFont>& font);
+  using Menu::Font;
+  Ref<Object> TopMostParent() override { return Self<Menubar>(); }
+
+  // Adds an item after the item named by `insertAfter` (a key, an item or an item ID), or at
+  // the end. Never fails.
+  Ref<MenuItem> Add(const String& caption, const Ref<Object>& picture = nullptr,
+                    const String& key = {}, const Variant& insertAfter = Missing);
+  // The item at a position or under a key; none when there is none, never an error.
+  Ref<MenuItem> Item(const Variant& indexKey) const override;
+  Ref<vellum::SubMenu> SubMenu(const Variant& indexKey) const;
+  void Remove(const Variant& indexKey);
+  void Clear();
+  Ref<vellum::SubMenu> WindowList() const { return windowList_; }
+  // The item with that item ID anywhere in the bar's tree (13 for a sidebar's ID).
+  Ref<MenuItem> Search(const Variant& indexKey);
+  void Redraw();
+  void Create();
+  void Destroy();
+
+  // The bar is about to open; an item anywhere in its tree was chosen or right-clicked; a popup
+  // below it is about to open.
+  Event<> Initialize;
+  Event<const Ref<MenuItem>&> UserCommand;
+  Event<const Ref<MenuItem>&> ItemRightClick;
+  Event<const Ref<vellum::SubMenu>&> SubmenuInitialize;
+
+  MenuTypeConstants MenuType() const override { return mtcMenubar; }
+  String ClassName() const override { return u"Vellum10.Menubar"; }
+  platform::LRESULT ExecCmd(platform::WPARAM wParam, platform::UINT message) override;
+
+  // --- for the library ---
+  Ref<MenuItem> HotItem() const { return hotItem_.lock(); }
+  void SetHotItem(const Ref<MenuItem>& item) { hotItem_ = item; }
+  // Redraws the window's menu bar when the bar has a window.
+  void RedrawWindowBar() const;
+
+ protected:
+  Menubar() = default;
+  void Created() override;
+  const MemberTable& Members() const override;
+
+ private:
+  friend class ObjectFactory;
+
+  platform::HWND hWnd_ = 0;
+  platform::HMENU oldWndMenu_ = 0;
+  bool connected_ = false;
+  Ref<vellum::SubMenu> windowList_;
+  std::weak_ptr<MenuItem> hotItem_;
+};
+
+}  // namespace vellum

@@ -1,0 +1,105 @@
+#pragma once
+// A menu set: an ordered, keyed set of menu bars, popups, system menus and designer objects.
+// The active set of a thread is also the registry through which the library finds menus by
+// native handle and items by ID, and it holds the settings every menu is drawn with.
+//
+// Bad keys, positions and objects never make a member fail: the member sets the thread's error
+// information (source "Vellum10.Menus") and returns normally.
+
+#include <cstdint>
+#include <vector>
+
+#include "model/menu_constants.hpp"
+#include "platform/automation/collection.hpp"
+#include "platform/automation/std_font.hpp"
+#include "platform/types.hpp"
+
+namespace vellum {
+
+class Accelerators;
+class Menu;
+class Menubar;
+class MenuItem;
+class SubMenu;
+
+class Menus : public Object {
+ public:
+  static constexpr const char16_t* kSource = u"Vellum10.Menus";
+
+  static Ref<Menus> New();
+  ~Menus() override;
+
+  MenuDrawStyleBits MenuDrawStyle() const { return drawStyle_; }
+  void MenuDrawStyle(MenuDrawStyleBits style);
+  bool GlobalNoUnicode() const { return globalNoUnicode_; }
+  void GlobalNoUnicode(bool value);
+  Ref<Accelerators> PrefixLib() const { return prefixLib_; }
+  std::int32_t AcceleratorStyle() const { return acceleratorStyle_; }
+  void AcceleratorStyle(std::int32_t style) { acceleratorStyle_ = style; }
+  bool Active() const { return active_; }
+
+  void AddDesigner(const Ref<Object>& designer, const String& key = {});
+  void Add(const Ref<Object>& menu, const String& key = {});
+  void Remove(const Variant& indexKey);
+  Ref<Object> Item(const Variant& indexKey);
+  Ref<Object> MenuByHandle(platform::HMENU hMenu, platform::LPARAM lParam = 0);
+  bool HasMenu(platform::HMENU hMenu);
+  MenuTypeConstants ItemType(const Variant& indexKey);
+  Ref<vellum::SubMenu> SubMenu(const Variant& indexKey);
+  Ref<vellum::Menubar> Menubar(const Variant& indexKey);
+  Ref<Object> Designer(const Variant& indexKey);
+  Ref<StdFont> GlobalFont() const;
+  void GlobalFont(const Ref<StdFont>& font);
+  std::int32_t Count() const { return members_->Count(); }
+  std::int32_t MenuCount() const;
+  std::int32_t MenubarCount() const;
+  std::int32_t SubmenuCount() const;
+  std::int32_t SystemMenuCount() const;
+  std::int32_t DesignerCount() const;
+  // The members in order (what the enumerator yields).
+  std::vector<Ref<Object>> MemberList() const;
+  void Clear() { members_ = Collection::New(); }
+
+  // The item or sidebar with that ID in any member; hWnd picks a window's system menu.
+  Ref<Object> FindMenuItem(std::int32_t itemId, platform::HWND hWnd = 0);
+  Ref<Object> SearchRecursive(const Ref<Object>& menu, std::int32_t itemId,
+                              platform::HWND hWnd = 0);
+  Ref<MenuItem> ItemByCaption(const String& caption, const Ref<Object>& menu = nullptr);
+  Ref<MenuItem> ItemByKey(const Variant& indexKey, const Ref<Object>& menu = nullptr);
+  Ref<vellum::Menubar> GetMenubar(platform::HWND hWnd);
+
+  String ClassName() const override { return u"Vellum10.Menus"; }
+
+  // --- for the library ---
+  void SetActive(bool value) { active_ = value; }
+  // Enters a menu that just obtained its native handle into the active set (starting one when
+  // there is none), and takes it out again before its handle is destroyed.
+  static void RegisterMenu(Menu& menu);
+  static void UnregisterMenu(Menu& menu);
+
+ protected:
+  Menus() = default;
+  void Created() override;
+  const MemberTable& Members() const override;
+
+ private:
+  friend class ObjectFactory;
+
+  // The member under a position or key; sets error 9 when there is none.
+  Ref<Object> Find(const Variant& indexKey);
+  // Appends under `key`, replacing a member that already has it.
+  void Put(const Ref<Object>& member, const String& key);
+  std::int32_t CountOf(MenuTypeConstants type) const;
+
+  Ref<Collection> members_ = Collection::New();
+  MenuDrawStyleBits drawStyle_ = mdsOffice;
+  bool globalNoUnicode_ = false;
+  std::int32_t acceleratorStyle_ = 0;
+  Ref<Accelerators> prefixLib_;
+  bool active_ = false;
+};
+
+// The kind of an object as a member of a menu set.
+MenuTypeConstants MenuTypeOf(const Ref<Object>& object);
+
+}  // namespace vellum
