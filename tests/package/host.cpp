@@ -1,17 +1,22 @@
 // A host that knows Vellum only as an installed package: the README's example, checked.
+#include <platform/platform.hpp>
 #include <vellum.hpp>
 
 int main() {
-  auto items = vellum::Collection::New();
-  items->Add(u"&Open...", u"mnuOpen");
-  items->Add(u"&New", u"mnuNew", u"mnuOpen");
-  auto font = vellum::StdFont::New({.name = u"Tahoma", .size = 8});
-  vellum::String changed;
-  font->FontChanged.Connect([&](const vellum::String& name) { changed = name; });
-  font->Invoke(u"Bold", vellum::CallType::PropertyLet, {true});
-  auto bag = vellum::PropertyBag::New();
-  bag->WriteProperty(u"GlobalFont", font);
-  const bool ok = items->Item(1) == vellum::Variant(u"&New") && changed == u"Bold" &&
-                  bag->ReadProperty(u"GlobalFont").ToObjectOf<vellum::StdFont>()->Bold();
+  auto bar = vellum::Menubar::New();
+  auto file = bar->Add(u"&File", nullptr, u"File");
+  auto open = file->SubMenu()->Add(u"&Open...", nullptr, u"Open");
+  int clicks = 0;
+  open->Click.Connect([&] { ++clicks; });
+  file->SubMenu()->Add(u"&Save")->Checked(true);
+  vellum::String chosen;
+  bar->UserCommand.Connect(
+      [&](const vellum::Ref<vellum::MenuItem>& item) { chosen = item->Key(); });
+  open->Invoke(u"Caption", vellum::CallType::PropertyLet, {u"Open &file..."});
+  auto found = bar->Item(u"file");
+  open->ExecCmd(static_cast<vellum::platform::WPARAM>(open->ItemId()),
+                vellum::platform::WM_COMMAND);
+  const bool ok =
+      found == file && clicks == 1 && chosen == u"Open" && open->CaptionPlain() == u"Open file...";
   return ok ? 0 : 1;
 }

@@ -1,20 +1,20 @@
-// The demo host: until menus paint themselves, it builds a small menu description with the
-// automation runtime (keyed collections, events, late binding, a property bag saved as JSON)
-// and says, in plain text, what it did.
+// The demo host: until menus paint themselves, it builds a menu bar with popups, shows the
+// native menus the library keeps in step, sends the commands a user's choices would send, and
+// saves a property bag, saying in plain text what happened.
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "model/library_state.hpp"
+#include "platform/platform.hpp"
+#include "platform/sim/debug_string.hpp"
 #include "vellum.hpp"
 
 namespace {
 
-using vellum::CallType;
-using vellum::Collection;
-using vellum::Missing;
+using vellum::MenuItem;
 using vellum::Ref;
 using vellum::String;
-using vellum::Variant;
 
 void Say(const std::string& line) {
   std::printf("%s\n", line.c_str());
@@ -23,12 +23,20 @@ std::string Text(const String& text) {
   return vellum::StringToUtf8(text);
 }
 
-// A menu as the demo describes it: captions under keys, in order.
-Ref<Collection> MakeMenu(std::initializer_list<std::pair<const char16_t*, const char16_t*>> items) {
-  auto menu = Collection::New();
-  for (const auto& [key, caption] : items)
-    menu->Add(caption, key);
-  return menu;
+// The native entries of a menu, one line each, indented by depth.
+void ShowNative(vellum::platform::HMENU menu, int depth) {
+  namespace p = vellum::platform;
+  const int count = p::GetMenuItemCount(menu);
+  for (int position = 0; position < count; ++position) {
+    p::MENUITEMINFOW info;
+    info.cbSize = p::MENUITEMINFO_SIZE_WITHOUT_BITMAP;
+    info.fMask = p::MIIM_ID | p::MIIM_FTYPE | p::MIIM_STATE | p::MIIM_SUBMENU;
+    p::GetMenuItemInfoW(menu, static_cast<p::UINT>(position), p::TRUE, &info);
+    Say(std::string(2 + depth * 2, ' ') + "id " + std::to_string(info.wID) + "  " +
+        vellum::sim::ItemTypeName(info.fType) + "  " + vellum::sim::ItemStateName(info.fState) +
+        (info.hSubMenu ? "  >" : ""));
+    if (info.hSubMenu) ShowNative(info.hSubMenu, depth + 1);
+  }
 }
 
 }  // namespace
@@ -36,50 +44,61 @@ Ref<Collection> MakeMenu(std::initializer_list<std::pair<const char16_t*, const 
 int main(int argc, char** argv) {
   const std::filesystem::path out = argc > 1 ? argv[1] : "vellum-demo.json";
 
-  auto bar = Collection::New();
-  bar->Add(MakeMenu({{u"mnuOpen", u"&Open...\tCtrl+O"}, {u"mnuSave", u"&Save\tCtrl+S"}}), u"File");
-  bar->Add(MakeMenu({{u"mnuAbout", u"&About Vellum"}}), u"Help");
-  // Insert Edit between File and Help, by key, as a host would.
-  bar->Add(MakeMenu({{u"mnuCut", u"Cu&t\tCtrl+X"}, {u"mnuCopy", u"&Copy\tCtrl+C"}}), u"Edit",
-           Missing, u"File");
+  auto bar = vellum::Menubar::New();
+  auto file = bar->Add(u"&File", nullptr, u"File");
+  auto open = file->SubMenu()->Add(u"&Open...", nullptr, u"Open");
+  file->SubMenu()->Add(u"&Save", nullptr, u"Save");
+  file->SubMenu()->Add(u"-");
+  auto recent = file->SubMenu()->Add(u"&Recent", nullptr, u"Recent");
+  auto notes = recent->SubMenu()->Add(u"1 notes.txt", nullptr, u"Notes");
+  auto edit = bar->Add(u"&Edit", nullptr, u"Edit");
+  auto wrap = edit->SubMenu()->Add(u"&Word wrap", nullptr, u"Wrap");
+  wrap->Checked(true);
+  auto left = edit->SubMenu()->Add(u"Align &left", nullptr, u"Left");
+  auto right = edit->SubMenu()->Add(u"Align &right", nullptr, u"Right");
+  left->RadioGroup(true);
+  right->RadioGroup(true);
+  left->Checked(true);
+  right->Checked(true);  // unchecks Align left: one radio group per menu
+  bar->Add(u"&Help", nullptr, u"Help", u"File")->Visible(false);  // after File, hidden
 
-  Say("Built a menu bar with " + std::to_string(bar->Count()) + " menus:");
-  for (int position = 1; position <= bar->Count(); ++position) {
-    auto menu = bar->Item(position).ToObjectOf<Collection>();
-    const int count = menu->Count();
-    Say("  " + Text(bar->KeyAt(position)) + " (" + std::to_string(count) +
-        (count == 1 ? " item)" : " items)"));
-    for (int i = 1; i <= menu->Count(); ++i) {
-      Say("    " + Text(menu->KeyAt(i)) + ": " + Text(menu->Item(i).ToString()));
-    }
-  }
+  Say("Built a menu bar with " + std::to_string(bar->Count()) + " items (" + Text(bar->Key()) +
+      " in the active menu set); its native menu:");
+  ShowNative(bar->hMenu(), 0);
 
-  // A buddy object answers a late-bound event call, the way hosts receive menu events.
+  // Commands climb from the item through its popup to the bar.
+  notes->Click.Connect([] { Say("  Click on \"1 notes.txt\""); });
+  recent->SubMenu()->UserCommand.Connect(
+      [](const Ref<MenuItem>& item) { Say("  Recent UserCommand(" + Text(item->Key()) + ")"); });
+  bar->UserCommand.Connect(
+      [](const Ref<MenuItem>& item) { Say("  bar UserCommand(" + Text(item->Key()) + ")"); });
+  Say("Choosing \"1 notes.txt\" (command " + std::to_string(notes->ItemId()) + "):");
+  notes->ExecCmd(static_cast<vellum::platform::WPARAM>(notes->ItemId()),
+                 vellum::platform::WM_COMMAND);
+
+  // A buddy object receives an item's events by late binding instead.
   auto buddy = vellum::HostObject::New(u"Demo.Buddy");
-  buddy->Define(u"MenuItem_Click", [](vellum::Invocation& call) {
-    Say("Buddy heard MenuItem_Click(" + Text(call.Arg(0).ToString()) + ")");
-    return Variant();
+  buddy->Define(u"MenuItem_Click", [](vellum::Invocation&) {
+    Say("  the buddy heard MenuItem_Click");
+    return vellum::Variant();
   });
-  buddy->Invoke(u"menuitem_click", CallType::Method, {u"mnuSave"});
+  open->BuddyObject(buddy);
+  Say("Choosing \"Open...\":");
+  open->ExecCmd(static_cast<vellum::platform::WPARAM>(open->ItemId()),
+                vellum::platform::WM_COMMAND);
 
-  // Save the description into a property bag and read it back.
+  // The runtime's property bag, saved as JSON and read back.
   auto bag = vellum::PropertyBag::New();
   bag->WriteProperty(u"Count", bar->Count());
-  for (int position = 1; position <= bar->Count(); ++position) {
-    auto menu = bar->Item(position).ToObjectOf<Collection>();
-    const String prefix = u"Menu" + vellum::Utf8ToString(std::to_string(position));
-    bag->WriteProperty(prefix + u".Key", bar->KeyAt(position));
-    bag->WriteProperty(prefix + u".Count", menu->Count());
-  }
-  bag->WriteProperty(u"GlobalFont", vellum::StdFont::New({.name = u"Tahoma", .size = 8}));
+  bag->WriteProperty(u"Menu1.Item1.Caption", file->Caption());
+  bag->WriteProperty(u"GlobalFont", vellum::Library().globalFont);
   bag->SaveToFile(out.string());
-
   auto loaded = vellum::PropertyBag::New();
   loaded->LoadFromFile(out.string());
   auto font = loaded->ReadProperty(u"GlobalFont").ToObjectOf<vellum::StdFont>();
   Say("Saved " + std::to_string(bag->Count()) + " properties to " + out.string() +
-      " and read back " + std::to_string(loaded->Count()) +
-      "; Menu2.Key = " + Text(loaded->ReadProperty(u"Menu2.Key").ToString()) +
-      ", GlobalFont = " + Text(font->Name()) + " " + Text(Variant(font->Size()).ToString()) + "pt");
+      "; read back Menu1.Item1.Caption = " +
+      Text(loaded->ReadProperty(u"Menu1.Item1.Caption").ToString()) + ", GlobalFont = " +
+      Text(font->Name()) + " " + Text(vellum::Variant(font->Size()).ToString()) + "pt");
   return 0;
 }
