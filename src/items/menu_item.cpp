@@ -20,6 +20,24 @@ bool IsMenuOfKind(const Ref<Menu>& menu, MenuTypeConstants type) {
   return menu && menu->MenuType() == type;
 }
 
+// Stores `value` and says whether it changed: assigning the same value again does nothing.
+template <class T>
+bool Change(T& field, T value) {
+  if (field == value) return false;
+  field = value;
+  return true;
+}
+
+MENUITEMINFOW ToRecord(const NativeItemRecord& native) {
+  MENUITEMINFOW record;
+  record.fMask = native.mask;
+  record.fType = native.type;
+  record.fState = native.state;
+  record.wID = native.id;
+  record.hSubMenu = native.subMenu;
+  return record;
+}
+
 }  // namespace
 
 Ref<MenuItem> MenuItem::New() {
@@ -99,15 +117,11 @@ void MenuItem::Caption(const String& value) {
 }
 
 void MenuItem::Checkmark(bool value) {
-  if (value == checkmark_) return;
-  checkmark_ = value;
-  UpdateNative(false);
+  if (Change(checkmark_, value)) UpdateNative(false);
 }
 
 void MenuItem::RadioGroup(bool value) {
-  if (value == radioGroup_) return;
-  radioGroup_ = value;
-  UpdateNative(false);
+  if (Change(radioGroup_, value)) UpdateNative(false);
 }
 
 void MenuItem::Checked(bool value) {
@@ -123,15 +137,11 @@ void MenuItem::Checked(bool value) {
 }
 
 void MenuItem::Enabled(bool value) {
-  if (value == enabled_) return;
-  enabled_ = value;
-  UpdateNative(true);
+  if (Change(enabled_, value)) UpdateNative(true);
 }
 
 void MenuItem::Grayed(bool value) {
-  if (value == grayed_) return;
-  grayed_ = value;
-  UpdateNative(true);
+  if (Change(grayed_, value)) UpdateNative(true);
 }
 
 void MenuItem::Visible(bool value) {
@@ -147,15 +157,11 @@ void MenuItem::Visible(bool value) {
 }
 
 void MenuItem::Default(bool value) {
-  if (value == default_) return;
-  default_ = value;
-  UpdateNative(false);
+  if (Change(default_, value)) UpdateNative(false);
 }
 
 void MenuItem::Separator(bool value) {
-  if (value == separator_) return;
-  separator_ = value;
-  UpdateNative(false);
+  if (Change(separator_, value)) UpdateNative(false);
 }
 
 void MenuItem::SeparatorType(SeparatorTypeConstants value) {
@@ -173,9 +179,7 @@ void MenuItem::SeparatorType(SeparatorTypeConstants value) {
 }
 
 void MenuItem::RightAlign(bool value) {
-  if (value == rightAlign_) return;
-  rightAlign_ = value;
-  UpdateNative(false);
+  if (Change(rightAlign_, value)) UpdateNative(false);
 }
 
 Ref<Object> MenuItem::Search(const Variant& indexKey) {
@@ -192,9 +196,7 @@ void MenuItem::SetItemId(std::int32_t id) {
 }
 
 void MenuItem::SetRightToLeft(bool value) {
-  if (value == rightToLeft_) return;
-  rightToLeft_ = value;
-  UpdateNative(false);
+  if (Change(rightToLeft_, value)) UpdateNative(false);
 }
 
 void MenuItem::SetSubMenu(const Ref<vellum::SubMenu>& subMenu) {
@@ -272,13 +274,7 @@ void MenuItem::UpdateNative(bool noRefresh) {
     nativeInfo_.mask |= MIIM_SUBMENU;
     nativeInfo_.subMenu = subMenu_->hMenu();
   }
-  MENUITEMINFOW record;
-  record.fMask = nativeInfo_.mask;
-  record.fType = nativeInfo_.type;
-  record.fState = nativeInfo_.state;
-  record.wID = nativeInfo_.id;
-  record.hSubMenu = nativeInfo_.subMenu;
-  SetItemInfo(parent->hMenu(), static_cast<UINT>(itemId_), false, record);
+  SetItemInfo(parent->hMenu(), static_cast<UINT>(itemId_), false, ToRecord(nativeInfo_));
   if (!noRefresh) Refresh();
 }
 
@@ -368,13 +364,7 @@ void MenuItem::Refresh() {
   }
   if (IsMenuOfKind(parent, mtcPopup) || IsMenuOfKind(parent, mtcSysmenu)) {
     IgnoringErrors([&] { ReinsertNativeItem(itemId_, false, nullptr); });
-    MENUITEMINFOW record;
-    record.fMask = nativeInfo_.mask;
-    record.fType = nativeInfo_.type;
-    record.fState = nativeInfo_.state;
-    record.wID = nativeInfo_.id;
-    record.hSubMenu = nativeInfo_.subMenu;
-    SetItemInfo(parent->hMenu(), static_cast<UINT>(itemId_), false, record);
+    SetItemInfo(parent->hMenu(), static_cast<UINT>(itemId_), false, ToRecord(nativeInfo_));
     IgnoringErrors([&] { ComputeImageColumns(*parent); });
   }
 }
