@@ -17,6 +17,12 @@ void Sidebar::Created() {
   breakId_ = NextItemId();
 }
 
+void Sidebar::Visible(bool value) {
+  if (value == visible_) return;
+  visible_ = value;
+  Reinsert();
+}
+
 void Sidebar::RemoveNative() {
   const Ref<Menu> menu = AsMenu(parent_.lock());
   if (!menu) return;

@@ -17,6 +17,8 @@ class Sidebar : public Object {
   std::int32_t BreakId() const { return breakId_; }
   Ref<Object> Parent() const { return parent_.lock(); }
   bool Visible() const { return visible_; }
+  // Shows or hides the band: its two entries go in or out of the menu.
+  void Visible(bool value);
   bool Enabled() const { return enabled_; }
   SidebarPositionConstants Position() const { return position_; }
 

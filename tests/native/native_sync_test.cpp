@@ -74,6 +74,28 @@ TEST(NativeSync, RebuildRestoresTheListOrder) {
   });
 }
 
+TEST(NativeSync, AVisibleLeftSidebarTakesTheFirstTwoPositions) {
+  OnFreshThread([] {
+    testing::StandardMenus menus;
+    const HMENU file = menus.FileMenu()->hMenu();
+    const auto sidebar = menus.FileMenu()->Sidebar();
+    sidebar->Visible(true);
+    const auto band = static_cast<UINT>(sidebar->ItemId());
+    const auto columnBreak = static_cast<UINT>(sidebar->BreakId());
+    ASSERT_EQ(NativeIds(file).size(), 6u);
+    EXPECT_EQ(NativeIds(file)[0], band);
+    EXPECT_EQ(NativeIds(file)[1], columnBreak);
+    EXPECT_EQ(testing::NativeEntryById(file, columnBreak).type,
+              MFT_OWNERDRAW | MFT_SEPARATOR | MFT_MENUBREAK);
+    // An item shown again lands behind the band and its break.
+    menus.save->Visible(false);
+    menus.save->Visible(true);
+    EXPECT_EQ(NativeIds(file)[3], static_cast<UINT>(menus.save->ItemId()));
+    sidebar->Visible(false);
+    EXPECT_EQ(NativeIds(file).size(), 4u);
+  });
+}
+
 TEST(NativeSync, RelinkSetsNeighboursAndIndexes) {
   OnFreshThread([] {
     testing::StandardMenus menus;
