@@ -28,6 +28,8 @@ struct LibraryState {
   Ref<StdFont> globalFont;
   // The items that popups create for child windows, shared by every window-list popup.
   Ref<Collection> windowList;
+  // The windows the library has subclassed; none while there are none.
+  Ref<Collection> windowRegistry;
 };
 
 // This thread's state, started on first use.

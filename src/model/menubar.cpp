@@ -7,6 +7,8 @@
 #include "items/sub_menu.hpp"
 #include "model/library_state.hpp"
 #include "model/menus.hpp"
+#include "native/handle_object.hpp"
+#include "native/menu_wnd_proc.hpp"
 #include "native/native_sync.hpp"
 #include "platform/platform.hpp"
 #include "render/item_visual_properties.hpp"
@@ -27,6 +29,7 @@ void Menubar::Created() {
 // The last reference is going: the bar's native menu goes with it. Its items, released with
 // the list, no longer find the bar to delete their entries from, so that happens here.
 Menubar::~Menubar() {
+  if (hWnd_ != 0 && !connected_) ReleaseWindow(hWnd_);
   if (hMenu_ == 0) return;
   for (const Ref<MenuItem>& item : ItemList()) {
     IgnoringErrors([&] { item->SubMenu()->Destroy(); });
@@ -55,8 +58,7 @@ void Menubar::Create() {
 
 void Menubar::Destroy() {
   const auto keepAlive = Self<Menubar>();
-  // Releasing the window comes with the window registry.
-  hWnd_ = 0;
+  if (hWnd_ != 0) IgnoringErrors([&] { ReleaseWindowHandle(); });
   for (const Ref<MenuItem>& item : ItemList()) {
     IgnoringErrors([&] { item->SubMenu()->Destroy(); });
     DeleteMenu(hMenu_, static_cast<UINT>(item->ItemId()), MF_BYCOMMAND);
@@ -159,6 +161,37 @@ void Menubar::Redraw() {
   RedrawWindowBar();
 }
 
+void Menubar::SetWindowHandle(HWND hWnd, bool /*copyOldMenu*/) {
+  if (hWnd_ != 0) return;
+  const auto keepAlive = Self<Menubar>();
+  hWnd_ = hWnd;
+  if (!connected_) {
+    IgnoringErrors([&] {
+      oldWndMenu_ = GetMenu(hWnd);
+      if (oldWndMenu_ == hMenu_) {
+        oldWndMenu_ = 0;
+      } else {
+        SetMenu(hWnd, hMenu_);
+      }
+    });
+    IgnoringErrors([&] {
+      if (PreviousWindowProc(hWnd) == 0) AttachWindow(hWnd, MenuWndProc, hMenu_);
+    });
+    if (items_->Count() > 0) IgnoringErrors([&] { RebuildNativeMenu(*this); });
+  }
+  DrawMenuBar(hWnd);
+}
+
+void Menubar::SetWindowHandleMDI(HWND hMDIWnd, bool copyOldMenu) {
+  SetWindowHandle(hMDIWnd, copyOldMenu);
+}
+
+void Menubar::ReleaseWindowHandle() {
+  if (hWnd_ == 0) return;
+  if (!connected_) IgnoringErrors([&] { ReleaseWindow(hWnd_); });
+  hWnd_ = 0;
+}
+
 LRESULT Menubar::ExecCmd(WPARAM wParam, UINT message) {
   const auto self = Self<Menubar>();
   const Ref<Menus> active = Library().activeMenus;
@@ -223,6 +256,9 @@ const MemberTable& Menubar::Members() const {
           ReadOnly(u"WindowList", &Menubar::WindowList),
           Method(u"Search", &Menubar::Search),
           Method(u"Redraw", &Menubar::Redraw),
+          Method(u"SetWindowHandle", &Menubar::SetWindowHandle),
+          Method(u"SetWindowHandleMDI", &Menubar::SetWindowHandleMDI),
+          Method(u"ReleaseWindowHandle", &Menubar::ReleaseWindowHandle),
           Method(u"Create", &Menubar::Create),
           Method(u"Destroy", &Menubar::Destroy),
       },

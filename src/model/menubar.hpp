@@ -38,6 +38,12 @@ class Menubar : public Menu {
   // The item with that item ID anywhere in the bar's tree (13 for a sidebar's ID).
   Ref<MenuItem> Search(const Variant& indexKey);
   void Redraw();
+  // Installs the bar on a window and subclasses it (unless Connected); does nothing while the
+  // bar has a window. `copyOldMenu` is accepted and has no effect.
+  void SetWindowHandle(platform::HWND hWnd, bool copyOldMenu = false);
+  void SetWindowHandleMDI(platform::HWND hMDIWnd, bool copyOldMenu = false);
+  // Lets the window go; the bar stays installed on it.
+  void ReleaseWindowHandle();
   void Create();
   void Destroy();
 

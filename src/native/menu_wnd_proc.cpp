@@ -1,0 +1,103 @@
+#include "native/menu_wnd_proc.hpp"
+
+#include "items/menu_item.hpp"
+#include "items/sidebar.hpp"
+#include "model/library_state.hpp"
+#include "model/menubar.hpp"
+#include "model/menus.hpp"
+#include "native/handle_object.hpp"
+#include "native/native_sync.hpp"
+#include "platform/platform.hpp"
+
+namespace vellum {
+namespace {
+
+using namespace platform;
+
+// The message goes on to the window's previous procedure, or to the default one when the
+// window has no record (or its recorded procedure is not one that can be called).
+LRESULT PassOn(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  const LONG_PTR proc = PreviousWindowProc(hWnd);
+  const auto previous = reinterpret_cast<WNDPROC>(proc);
+  if (proc != 0 && !IsBadCodePtr(reinterpret_cast<FARPROC>(previous))) {
+    return CallWindowProcA(previous, hWnd, uMsg, wParam, lParam);
+  }
+  return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+}
+
+// Commands, system commands and right-button releases become the objects' events.
+void HandleCommand(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  if (uMsg == WM_MENURBUTTONUP) {
+    // wParam is the entry's position in the menu lParam: read its command ID.
+    MENUITEMINFOW record;
+    record.fMask = MIIM_ID;
+    GetItemInfo(static_cast<HMENU>(lParam), static_cast<UINT>(wParam), true, record);
+    wParam = record.wID;
+  }
+  // A high word of 1 (the platform's own accelerators) is not part of the ID.
+  const WPARAM id = (wParam & 0xFFFE0000u) ? wParam : (wParam & 0xFFFF);
+  const Ref<Menus> active = Library().activeMenus;
+  if (!active) return;
+  const Ref<Object> found = active->FindMenuItem(static_cast<std::int32_t>(id), 0);
+  if (const auto item = std::dynamic_pointer_cast<MenuItem>(found)) {
+    item->ExecCmd(wParam & 0xFFFF, uMsg);
+    if (uMsg == WM_MENURBUTTONUP) return;
+    // Window-list activation: an entry of a connected bar's window list is an MDI child.
+    const auto bar = std::dynamic_pointer_cast<Menubar>(item->TopMostParent());
+    const Ref<Collection>& windowList = Library().windowList;
+    if (bar && bar->Connected() && windowList &&
+        windowList->ContainsKey(DefaultKey(static_cast<std::uint32_t>(wParam)))) {
+      SendMessageA(static_cast<HWND>(wParam), WM_ACTIVATE, 1, 0);
+    }
+  }
+  // Sidebars raise their own events with the sidebar issue; nothing else owns the ID.
+}
+
+void HandleMenuInit(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  const Ref<Menus> active = Library().activeMenus;
+  if (!active) return;
+  const Ref<Object> menu = active->MenuByHandle(static_cast<HMENU>(wParam), lParam);
+  if (const Ref<Menu> typed = AsMenu(menu)) {
+    typed->ExecCmd(wParam, uMsg);
+  } else if (menu) {
+    std::vector<Variant> args{Variant(static_cast<std::int32_t>(wParam)),
+                              Variant(static_cast<std::int32_t>(uMsg))};
+    IgnoringErrors([&] { menu->Invoke(u"ExecCmd", CallType::Method, args); });
+  }
+}
+
+}  // namespace
+
+LRESULT MenuWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  // No error leaves the procedure: a failing step is skipped.
+  switch (uMsg) {
+    case WM_COMMAND:
+    case WM_SYSCOMMAND:
+    case WM_MENURBUTTONUP:
+      IgnoringErrors([&] { HandleCommand(uMsg, wParam, lParam); });
+      break;
+    case WM_INITMENU:
+    case WM_INITMENUPOPUP:
+      IgnoringErrors([&] { HandleMenuInit(uMsg, wParam, lParam); });
+      break;
+    default:
+      // Measuring, painting, hot tracking, accelerators and menu characters come with their
+      // subsystems; until then the window's own procedure answers them.
+      break;
+  }
+  return PassOn(hWnd, uMsg, wParam, lParam);
+}
+
+UINT IsSystemCommand(UINT code) {
+  static constexpr UINT kStandard[] = {SC_SIZE,       SC_MOVE,       SC_MINIMIZE, SC_MAXIMIZE,
+                                       SC_NEXTWINDOW, SC_PREVWINDOW, SC_CLOSE,    SC_VSCROLL,
+                                       SC_HSCROLL,    SC_MOUSEMENU,  SC_ARRANGE,  SC_RESTORE,
+                                       SC_TASKLIST,   SC_SCREENSAVE, SC_HOTKEY};
+  const UINT command = code & 0xFFF0;
+  for (UINT standard : kStandard) {
+    if (command == standard) return command;
+  }
+  return 0;
+}
+
+}  // namespace vellum

@@ -1,0 +1,121 @@
+#include "native/menu_wnd_proc.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/library_state.hpp"
+#include "native/handle_object.hpp"
+#include "platform/platform.hpp"
+#include "platform/sim/sim.hpp"
+#include "support/menu_fixture.hpp"
+
+namespace vellum {
+namespace {
+
+using namespace platform;
+using testing::OnFreshThread;
+using testing::StandardMenus;
+
+// A menu bar attached to a simulated window, with what its events said.
+struct AttachedBar : StandardMenus {
+  AttachedBar() {
+    window = sim::CreateWindow(u"App", {0, 0, 400, 300});
+    bar->SetWindowHandle(window);
+    recent1->Click.Connect([this] { heard.push_back("Click"); });
+    RecentMenu()->UserCommand.Connect(
+        [this](const Ref<MenuItem>& i) { heard.push_back("Recent " + StringToUtf8(i->Key())); });
+    bar->UserCommand.Connect(
+        [this](const Ref<MenuItem>& i) { heard.push_back("bar " + StringToUtf8(i->Key())); });
+    bar->Initialize.Connect([this] { heard.push_back("bar Initialize"); });
+    bar->SubmenuInitialize.Connect([this](const Ref<SubMenu>& popup) {
+      heard.push_back(popup == FileMenu() ? "bar SubmenuInitialize File" : "bar SubmenuInitialize");
+    });
+  }
+  HWND window = 0;
+  std::vector<std::string> heard;
+};
+
+TEST(MenuWndProc, AChoiceInTheMenuLoopBecomesTheLibrarysEventsAndStillReachesTheWindow) {
+  OnFreshThread([] {
+    AttachedBar app;
+    sim::User user;
+    user.Choose(sim::ById(static_cast<UINT>(app.recent1->ItemId())));
+    user.ClickMenuBar(app.window, 0);
+    const std::vector<std::string> expected{"bar Initialize",        "bar SubmenuInitialize File",
+                                            "bar SubmenuInitialize", "Click",
+                                            "Recent Recent1",        "bar Recent1"};
+    EXPECT_EQ(app.heard, expected);
+    const auto commands = sim::ReceivedMessages(app.window, WM_COMMAND);
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].wParam, static_cast<WPARAM>(app.recent1->ItemId()));
+  });
+}
+
+TEST(MenuWndProc, AnAcceleratorCommandAndAForeignIdArePassedOn) {
+  OnFreshThread([] {
+    AttachedBar app;
+    const auto id = static_cast<WPARAM>(app.recent1->ItemId());
+    SendMessageA(app.window, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 1), 0);
+    SendMessageA(app.window, WM_COMMAND, 99, 0);
+    EXPECT_EQ(app.heard, (std::vector<std::string>{"Click", "Recent Recent1", "bar Recent1"}));
+    EXPECT_EQ(sim::ReceivedMessages(app.window, WM_COMMAND).size(), 2u);
+  });
+}
+
+TEST(MenuWndProc, ARightClickFindsTheEntryByPosition) {
+  OnFreshThread([] {
+    AttachedBar app;
+    int rightClicks = 0;
+    app.save->RightClick.Connect([&] { ++rightClicks; });
+    SendMessageA(app.window, WM_MENURBUTTONUP, 1, static_cast<LPARAM>(app.FileMenu()->hMenu()));
+    EXPECT_EQ(rightClicks, 1);
+    EXPECT_EQ(sim::ReceivedMessages(app.window, WM_MENURBUTTONUP).size(), 1u);
+  });
+}
+
+TEST(WindowRegistry, CountsAttachmentsAndRestoresTheProcedureAtTheLast) {
+  OnFreshThread([] {
+    const HWND window = sim::CreateWindow(u"App", {0, 0, 200, 100});
+    const LONG_PTR original = GetWindowLongA(window, GWL_WNDPROC);
+    EXPECT_EQ(PreviousWindowProc(window), 0);
+    const Ref<HandleObject> record = AttachWindow(window, MenuWndProc, 0);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(AttachWindow(window, MenuWndProc, 0), nullptr);  // counted, not installed again
+    EXPECT_EQ(record->References(), 2);
+    EXPECT_EQ(PreviousWindowProc(window), original);
+    EXPECT_NE(record->PaintDC(), 0u);
+
+    ReleaseWindow(window);
+    EXPECT_EQ(GetWindowLongA(window, GWL_WNDPROC), reinterpret_cast<LONG_PTR>(&MenuWndProc));
+    ReleaseWindow(window);
+    EXPECT_EQ(GetWindowLongA(window, GWL_WNDPROC), original);
+    EXPECT_EQ(record->PaintDC(), 0u);
+    EXPECT_EQ(record->Key(), u"");
+    EXPECT_EQ(Library().windowRegistry, nullptr);
+  });
+}
+
+TEST(WindowRegistry, ABarReleasesItsWindowWhenDestroyed) {
+  OnFreshThread([] {
+    AttachedBar app;
+    EXPECT_EQ(GetMenu(app.window), app.bar->hMenu());
+    app.bar->SetWindowHandle(sim::CreateWindow(u"Other", {0, 0, 200, 100}));  // ignored
+    EXPECT_EQ(app.bar->hWnd(), app.window);
+    app.bar->Destroy();
+    EXPECT_EQ(app.bar->hWnd(), 0u);
+    EXPECT_EQ(PreviousWindowProc(app.window), 0);
+    EXPECT_EQ(Library().windowRegistry, nullptr);
+  });
+}
+
+TEST(MenuWndProc, KnowsTheStandardSystemCommands) {
+  EXPECT_EQ(IsSystemCommand(0xF061), 0xF060u);
+  EXPECT_EQ(IsSystemCommand(SC_RESTORE), SC_RESTORE);
+  EXPECT_EQ(IsSystemCommand(0xF100), 0u);  // the keyboard menu is not one of them
+  EXPECT_EQ(IsSystemCommand(4681), 0u);
+}
+
+}  // namespace
+}  // namespace vellum
