@@ -7,6 +7,8 @@
 #include "model/library_state.hpp"
 #include "model/menubar.hpp"
 #include "model/menus.hpp"
+#include "native/handle_object.hpp"
+#include "native/menu_wnd_proc.hpp"
 #include "native/native_sync.hpp"
 #include "platform/platform.hpp"
 #include "render/item_visual_properties.hpp"
@@ -282,6 +284,27 @@ void SubMenu::ClearWindowList() {
   state.windowList = Collection::New();
 }
 
+void SubMenu::Popup(HWND hWnd, bool recurse, std::int32_t x, std::int32_t y) {
+  if (hMenu_ == 0) return;
+  const auto self = Self<SubMenu>();
+  const Ref<Menu> top = AsMenu(TopMostParent());
+  const HWND barWindow = top && top->MenuType() == mtcMenubar ? top->hWnd() : 0;
+  if (hWnd == 0) {
+    if (barWindow != 0) TrackPopupMenu(hMenu_, 0, x, y, 0, barWindow, nullptr);
+    return;
+  }
+  const UINT flags = recurse ? TPM_RECURSE : 0;
+  if (PreviousWindowProc(hWnd) != 0) {
+    TrackPopupMenu(hMenu_, flags, x, y, 0, hWnd, nullptr);
+    return;
+  }
+  AttachWindow(hWnd, MenuWndProc, hMenu_);
+  const auto chosen =
+      static_cast<WPARAM>(TrackPopupMenu(hMenu_, flags | TPM_RETURNCMD, x, y, 0, hWnd, nullptr));
+  ReleaseWindow(hWnd);
+  ExecCmd(chosen, WM_COMMAND);
+}
+
 void SubMenu::Create() {
   if (hMenu_ != 0) return;
   hMenu_ = CreatePopupMenu();
@@ -417,6 +440,17 @@ const MemberTable& SubMenu::Members() const {
           Method(u"Clear", &SubMenu::Clear),
           Method(u"Search", &SubMenu::Search),
           Method(u"ClearWindowList", &SubMenu::ClearWindowList),
+          Custom<SubMenu>(u"Popup",
+                          [](SubMenu& self, Invocation& call) {
+                            members::CheckArgumentCount(call, 4);
+                            const auto number = [&](std::size_t i) {
+                              return call.Arg(i).IsMissing() ? 0 : call.Arg(i).ToLong();
+                            };
+                            self.Popup(static_cast<HWND>(call.Required(0).ToLong()),
+                                       !call.Arg(1).IsMissing() && call.Arg(1).ToBool(), number(2),
+                                       number(3));
+                            return Variant();
+                          }),
           Method(u"Create", &SubMenu::Create),
           Method(u"Destroy", &SubMenu::Destroy),
       },

@@ -44,6 +44,10 @@ class SubMenu : public Menu {
   void Clear();
   Ref<Object> Search(const Variant& indexKey);
   void ClearWindowList();
+  // Shows the popup at screen coordinates: through its menu bar's window (hWnd 0), through a
+  // window the library manages, or through another window attached for the time of the call,
+  // in which case the chosen item's popups raise their events but the item's Click does not.
+  void Popup(platform::HWND hWnd, bool recurse = false, std::int32_t x = 0, std::int32_t y = 0);
   void Create();
   void Destroy();
 

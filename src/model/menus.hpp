@@ -72,6 +72,8 @@ class Menus : public Object {
 
   // --- for the library ---
   void SetActive(bool value) { active_ = value; }
+  // The member collection itself.
+  const Ref<Collection>& MemberCollection() const { return members_; }
   // Enters a menu that just obtained its native handle into the active set (starting one when
   // there is none), and takes it out again before its handle is destroyed.
   static void RegisterMenu(Menu& menu);

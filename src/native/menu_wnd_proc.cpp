@@ -1,5 +1,6 @@
 #include "native/menu_wnd_proc.hpp"
 
+#include "accel/mnemonic_index.hpp"
 #include "items/menu_item.hpp"
 #include "items/sidebar.hpp"
 #include "model/library_state.hpp"
@@ -66,6 +67,19 @@ void HandleMenuInit(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   }
 }
 
+// The position of the entry whose mnemonic was typed, with high word 2 (run it); -1 when none.
+LRESULT HandleMenuChar(WPARAM wParam, LPARAM lParam) {
+  const Ref<Menus> active = Library().activeMenus;
+  if (!active) return -1;
+  const String key = DefaultKey(static_cast<std::uint32_t>(lParam));
+  Ref<Object> menu;
+  if (active->MemberCollection()->ContainsKey(key)) {
+    menu = active->MemberCollection()->Item(key).ToObject();
+  }
+  const std::int32_t position = FindMnemonicIndex(static_cast<char16_t>(LOWORD(wParam)), menu);
+  return position < 0 ? -1 : (position | 0x20000);
+}
+
 }  // namespace
 
 LRESULT MenuWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
@@ -80,9 +94,14 @@ LRESULT MenuWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_INITMENUPOPUP:
       IgnoringErrors([&] { HandleMenuInit(uMsg, wParam, lParam); });
       break;
+    case WM_MENUCHAR: {
+      LRESULT result = -1;
+      IgnoringErrors([&] { result = HandleMenuChar(wParam, lParam); });
+      return result;  // answered here, not passed on
+    }
     default:
-      // Measuring, painting, hot tracking, accelerators and menu characters come with their
-      // subsystems; until then the window's own procedure answers them.
+      // Measuring, painting, hot tracking and accelerators come with their subsystems; until
+      // then the window's own procedure answers them.
       break;
   }
   return PassOn(hWnd, uMsg, wParam, lParam);

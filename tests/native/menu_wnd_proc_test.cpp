@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "items/sidebar.hpp"
 #include "model/library_state.hpp"
+#include "model/menu_lib_global.hpp"
+#include "model/menus.hpp"
 #include "native/handle_object.hpp"
 #include "platform/platform.hpp"
 #include "platform/sim/sim.hpp"
@@ -115,6 +118,94 @@ TEST(MenuWndProc, KnowsTheStandardSystemCommands) {
   EXPECT_EQ(IsSystemCommand(SC_RESTORE), SC_RESTORE);
   EXPECT_EQ(IsSystemCommand(0xF100), 0u);  // the keyboard menu is not one of them
   EXPECT_EQ(IsSystemCommand(4681), 0u);
+}
+
+}  // namespace
+}  // namespace vellum
+
+namespace vellum {
+namespace {
+
+using namespace platform;
+using testing::OnFreshThread;
+
+TEST(MenuWndProc, AMenuCharacterRunsTheEntryWithThatMnemonicAndIsNotPassedOn) {
+  OnFreshThread([] {
+    AttachedBar app;
+    const auto file = static_cast<LPARAM>(app.FileMenu()->hMenu());
+    EXPECT_EQ(SendMessageA(app.window, WM_MENUCHAR, u's', file), 0x20001);  // &Save, second
+    EXPECT_EQ(SendMessageA(app.window, WM_MENUCHAR, u'R', file), 0x20003);
+    EXPECT_EQ(SendMessageA(app.window, WM_MENUCHAR, u'z', file), -1);
+    // Hidden items have no entry, and a left sidebar stands before the items.
+    app.open->Visible(false);
+    app.FileMenu()->Sidebar()->Visible(true);
+    EXPECT_EQ(SendMessageA(app.window, WM_MENUCHAR, u's', file), 0x20002);
+    EXPECT_TRUE(sim::ReceivedMessages(app.window, WM_MENUCHAR).empty());
+  });
+}
+
+TEST(SubMenuPopup, OnAnUnmanagedWindowRaisesThePopupsEventsButNotTheItemsClick) {
+  OnFreshThread([] {
+    auto popup = SubMenu::New();
+    auto copy = popup->Add(u"&Copy");
+    int clicks = 0;
+    std::vector<Ref<MenuItem>> commands;
+    copy->Click.Connect([&] { ++clicks; });
+    popup->UserCommand.Connect([&](const Ref<MenuItem>& item) { commands.push_back(item); });
+    const HWND window = sim::CreateWindow(u"Host", {0, 0, 300, 200});
+    const LONG_PTR original = GetWindowLongA(window, GWL_WNDPROC);
+
+    sim::User user;
+    user.Choose(0);
+    popup->Popup(window, false, 50, 50);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(commands, std::vector<Ref<MenuItem>>{copy});
+    EXPECT_EQ(GetWindowLongA(window, GWL_WNDPROC), original);  // attached only for the call
+
+    user.Cancel();
+    popup->Popup(window);
+    EXPECT_EQ(commands.size(), 1u);
+    popup->Popup(0);  // a free-standing popup has no window to show on
+    EXPECT_EQ(user.PendingSteps(), 0u);
+  });
+}
+
+TEST(MenuLibGlobal, SwitchingSetsMovesWindowsToTheNewSetsBarWithTheSameKey) {
+  OnFreshThread([] {
+    auto global = MenuLibGlobal::New();
+    const Ref<Menus> oldSet = global->Menus();
+    auto oldBar = Menubar::New();
+    oldSet->Add(oldBar, u"Main");
+    const HWND window = sim::CreateWindow(u"App", {0, 0, 400, 300});
+    oldBar->SetWindowHandle(window);
+
+    auto newSet = Menus::New();
+    auto newBar = Menubar::New();
+    newBar->Add(u"&File");
+    newSet->Add(newBar, u"Main");
+    auto other = Menubar::New();
+    newSet->Add(other, u"Other");
+    Ref<Object> connected;
+    auto mdi = HostObject::New();
+    mdi->Define(u"Menubar", [&](Invocation&) { return Variant(other); });
+    mdi->Define(u"Connect", [&](Invocation& call) {
+      connected = call.Arg(0).ToObject();
+      return Variant();
+    });
+
+    global->SetActiveMenuSet(newSet, mdi);
+    EXPECT_EQ(global->Menus(), newSet);
+    EXPECT_TRUE(newSet->Active());
+    EXPECT_FALSE(oldSet->Active());
+    EXPECT_EQ(oldBar->hMenu(), 0u);  // the old set's menus are destroyed
+    EXPECT_EQ(newBar->hWnd(), window);
+    EXPECT_EQ(GetMenu(window), newBar->hMenu());
+    EXPECT_EQ(other->hWnd(), 0u);
+    EXPECT_EQ(connected, other);
+    EXPECT_EQ(global->MenuItems(newBar->Child()->Key()), newBar->Child());
+    global->SetActiveMenuSet(nullptr);
+    EXPECT_EQ(global->Menus(), newSet);
+  });
 }
 
 }  // namespace
