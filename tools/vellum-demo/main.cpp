@@ -1,13 +1,13 @@
 // The demo host: until menus paint themselves, it builds a menu bar with popups, shows the
-// native menus the library keeps in step, sends the commands a user's choices would send, and
-// saves a property bag, saying in plain text what happened.
+// native menus the library keeps in step, attaches the bar to a simulated window, lets a
+// simulated user choose entries, and saves a property bag, saying in plain text what happened.
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "model/library_state.hpp"
 #include "platform/platform.hpp"
-#include "platform/sim/debug_string.hpp"
+#include "platform/sim/sim.hpp"
 #include "vellum.hpp"
 
 namespace {
@@ -66,15 +66,28 @@ int main(int argc, char** argv) {
       " in the active menu set); its native menu:");
   ShowNative(bar->hMenu(), 0);
 
-  // Commands climb from the item through its popup to the bar.
+  // Attach the bar to a window and let a simulated user work the menus.
+  const auto window = vellum::sim::CreateWindow(u"Vellum demo", {40, 40, 440, 340});
+  bar->SetWindowHandle(window);
+  bar->Initialize.Connect([] { Say("  bar Initialize"); });
+  bar->SubmenuInitialize.Connect([](const Ref<vellum::SubMenu>& popup) {
+    Say("  bar SubmenuInitialize(popup of " + std::to_string(popup->ItemId()) + ")");
+  });
   notes->Click.Connect([] { Say("  Click on \"1 notes.txt\""); });
   recent->SubMenu()->UserCommand.Connect(
       [](const Ref<MenuItem>& item) { Say("  Recent UserCommand(" + Text(item->Key()) + ")"); });
   bar->UserCommand.Connect(
       [](const Ref<MenuItem>& item) { Say("  bar UserCommand(" + Text(item->Key()) + ")"); });
-  Say("Choosing \"1 notes.txt\" (command " + std::to_string(notes->ItemId()) + "):");
-  notes->ExecCmd(static_cast<vellum::platform::WPARAM>(notes->ItemId()),
-                 vellum::platform::WM_COMMAND);
+  bar->ItemRightClick.Connect(
+      [](const Ref<MenuItem>& item) { Say("  bar ItemRightClick(" + Text(item->Key()) + ")"); });
+
+  vellum::sim::User user;
+  Say("The user opens File > Recent and chooses \"1 notes.txt\":");
+  user.Choose(vellum::sim::ById(static_cast<vellum::platform::UINT>(notes->ItemId())));
+  user.ClickMenuBar(window, 0);
+  Say("The window's own procedure saw " +
+      std::to_string(vellum::sim::ReceivedMessages(window, vellum::platform::WM_COMMAND).size()) +
+      " WM_COMMAND after the library's events.");
 
   // A buddy object receives an item's events by late binding instead.
   auto buddy = vellum::HostObject::New(u"Demo.Buddy");
@@ -83,9 +96,9 @@ int main(int argc, char** argv) {
     return vellum::Variant();
   });
   open->BuddyObject(buddy);
-  Say("Choosing \"Open...\":");
-  open->ExecCmd(static_cast<vellum::platform::WPARAM>(open->ItemId()),
-                vellum::platform::WM_COMMAND);
+  Say("The user right-clicks \"Open...\", then chooses it:");
+  user.RightClick(0).Choose(0);
+  user.ClickMenuBar(window, 0);
 
   // The runtime's property bag, saved as JSON and read back.
   auto bag = vellum::PropertyBag::New();
