@@ -157,6 +157,20 @@ Ref<MenuItem> Menubar::Search(const Variant& indexKey) {
   return std::dynamic_pointer_cast<MenuItem>(found);
 }
 
+void Menubar::SetWindowList(const Variant& menu) {
+  if (!menu.IsObject()) {
+    windowList_ = AsMenuItem(items_->Item(menu))->SubMenu();
+  } else if (const auto popup = std::dynamic_pointer_cast<vellum::SubMenu>(menu.ToObject());
+             popup && popup->MenuType() == mtcPopup && popup->TopMostParent() == Self<Menubar>()) {
+    windowList_ = popup;
+  }
+  if (!windowList_) return;
+  for (const Ref<MenuItem>& item : ItemList()) {
+    const Ref<vellum::SubMenu> popup = item->SubMenu();
+    popup->SetWindowList(popup->hMenu() == windowList_->hMenu());
+  }
+}
+
 void Menubar::Redraw() {
   RedrawWindowBar();
 }
@@ -254,6 +268,7 @@ const MemberTable& Menubar::Members() const {
           Method(u"Remove", &Menubar::Remove),
           Method(u"Clear", &Menubar::Clear),
           ReadOnly(u"WindowList", &Menubar::WindowList),
+          Method(u"SetWindowList", &Menubar::SetWindowList),
           Method(u"Search", &Menubar::Search),
           Method(u"Redraw", &Menubar::Redraw),
           Method(u"SetWindowHandle", &Menubar::SetWindowHandle),

@@ -35,6 +35,9 @@ class Menubar : public Menu {
   void Remove(const Variant& indexKey);
   void Clear();
   Ref<vellum::SubMenu> WindowList() const { return windowList_; }
+  // Makes a popup of this bar (given as itself, or as its item's position or key) the list of
+  // MDI child windows. A position or key that names no item fails with the collection's error.
+  void SetWindowList(const Variant& menu);
   // The item with that item ID anywhere in the bar's tree (13 for a sidebar's ID).
   Ref<MenuItem> Search(const Variant& indexKey);
   void Redraw();

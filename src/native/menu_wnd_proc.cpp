@@ -39,15 +39,19 @@ void HandleCommand(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   const WPARAM id = (wParam & 0xFFFE0000u) ? wParam : (wParam & 0xFFFF);
   const Ref<Menus> active = Library().activeMenus;
   if (!active) return;
-  const Ref<Object> found = active->FindMenuItem(static_cast<std::int32_t>(id), 0);
+  Ref<Object> found = active->FindMenuItem(static_cast<std::int32_t>(id), 0);
+  // Window-list entries stand in no item list: they are found by their child window's handle.
+  const Ref<Collection>& windowList = Library().windowList;
+  const String windowKey = DefaultKey(static_cast<std::uint32_t>(wParam));
+  if (!found && windowList && windowList->ContainsKey(windowKey)) {
+    found = windowList->Item(windowKey).ToObject();
+  }
   if (const auto item = std::dynamic_pointer_cast<MenuItem>(found)) {
     item->ExecCmd(wParam & 0xFFFF, uMsg);
     if (uMsg == WM_MENURBUTTONUP) return;
     // Window-list activation: an entry of a connected bar's window list is an MDI child.
     const auto bar = std::dynamic_pointer_cast<Menubar>(item->TopMostParent());
-    const Ref<Collection>& windowList = Library().windowList;
-    if (bar && bar->Connected() && windowList &&
-        windowList->ContainsKey(DefaultKey(static_cast<std::uint32_t>(wParam)))) {
+    if (bar && bar->Connected() && windowList && windowList->ContainsKey(windowKey)) {
       SendMessageA(static_cast<HWND>(wParam), WM_ACTIVATE, 1, 0);
     }
   }

@@ -210,3 +210,43 @@ TEST(MenuLibGlobal, SwitchingSetsMovesWindowsToTheNewSetsBarWithTheSameKey) {
 
 }  // namespace
 }  // namespace vellum
+
+namespace vellum {
+namespace {
+
+using namespace platform;
+using testing::OnFreshThread;
+
+TEST(WindowList, ChoosingAChildOfAConnectedBarActivatesIt) {
+  OnFreshThread([] {
+    AttachedBar app;
+    auto window = app.bar->Add(u"&Window", nullptr, u"Window");
+    window->SubMenu()->Add(u"&Cascade");
+    app.bar->SetWindowList(u"Window");
+    ASSERT_EQ(app.bar->WindowList(), window->SubMenu());
+    EXPECT_TRUE(window->SubMenu()->WindowList());
+    EXPECT_FALSE(app.FileMenu()->WindowList());
+
+    const HWND child = sim::CreateWindow(u"Child", {10, 10, 100, 100});
+    auto entry = window->SubMenu()->Add(u"1 Child", nullptr, {}, Missing, child);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->ItemId(), static_cast<std::int32_t>(child));
+    EXPECT_EQ(window->SubMenu()->Count(), 2);
+    EXPECT_EQ(window->SubMenu()->Item(2), entry);
+
+    app.bar->Connected(true);
+    SendMessageA(app.window, WM_COMMAND, static_cast<WPARAM>(child), 0);
+    const auto activations = sim::ReceivedMessages(child, WM_ACTIVATE);
+    ASSERT_EQ(activations.size(), 1u);
+    EXPECT_EQ(activations[0].wParam, 1u);
+
+    // A popup of another bar is not taken.
+    auto otherBar = Menubar::New();
+    app.bar->SetWindowList(Variant(otherBar->Add(u"&X")->SubMenu()));
+    EXPECT_EQ(app.bar->WindowList(), window->SubMenu());
+    EXPECT_THROW(app.bar->SetWindowList(u"nope"), AutomationError);
+  });
+}
+
+}  // namespace
+}  // namespace vellum
