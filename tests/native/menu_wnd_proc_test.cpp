@@ -250,3 +250,36 @@ TEST(WindowList, ChoosingAChildOfAConnectedBarActivatesIt) {
 
 }  // namespace
 }  // namespace vellum
+
+namespace vellum {
+namespace {
+
+// A window procedure of the host's, which answers commands itself.
+thread_local int hostCommands = 0;
+platform::LRESULT HostProcedure(platform::HWND hWnd, platform::UINT message,
+                                platform::WPARAM wParam, platform::LPARAM lParam) {
+  if (message == platform::WM_COMMAND) {
+    ++hostCommands;
+    return 0;
+  }
+  return platform::DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
+TEST(MenuWndProc, AWindowReleasedWhileItsMessageIsInFlightGetsTheDefaultProcedure) {
+  testing::OnFreshThread([] {
+    StandardMenus menus;
+    const platform::HWND window = sim::CreateWindow(u"Host", {0, 0, 300, 200}, HostProcedure);
+    menus.bar->SetWindowHandle(window);
+    const auto id = static_cast<platform::WPARAM>(menus.open->ItemId());
+    platform::SendMessageA(window, platform::WM_COMMAND, id, 0);
+    EXPECT_EQ(hostCommands, 1);  // passed on to the host's own procedure
+
+    menus.open->Click.Connect([&] { menus.bar->ReleaseWindowHandle(); });
+    platform::SendMessageA(window, platform::WM_COMMAND, id, 0);
+    EXPECT_EQ(hostCommands, 1);  // the record is gone: the default procedure takes it
+    EXPECT_EQ(sim::ReceivedMessages(window, platform::WM_COMMAND).size(), 1u);
+  });
+}
+
+}  // namespace
+}  // namespace vellum
