@@ -345,7 +345,18 @@ LRESULT MenuItem::ExecCmd(WPARAM id, UINT message) {
 
 const CaptionLayout& MenuItem::GetCaptionLines(HDC hDC) {
   if (!captionLayout_.valid) {
-    captionLayout_ = LayoutCaption(caption_, hDC, visual_->WrapLimit());
+    CaptionLayout layout;
+    // The screen measures when no device is given; it is given back at once.
+    const HDC dc = hDC ? hDC : GetDC(0);
+    std::int32_t lineCount = 0;
+    std::int32_t wrapLimit = visual_->WrapLimit();
+    IgnoringErrors([&] {
+      layout.lines = WrapCaptionLines(dc, caption_, &lineCount, &wrapLimit, &layout.mnemonicLine,
+                                      &layout.size, kForcedBreak);
+    });
+    if (!hDC) ReleaseDC(0, dc);
+    layout.valid = !layout.lines.empty();
+    captionLayout_ = std::move(layout);
   }
   return captionLayout_;
 }

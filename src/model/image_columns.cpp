@@ -1,11 +1,11 @@
 #include "model/image_columns.hpp"
 
 #include <algorithm>
-#include <cmath>
 
 #include "items/menu_item.hpp"
 #include "model/menu.hpp"
 #include "render/item_visual_properties.hpp"
+#include "units/screen_scale.hpp"
 
 namespace vellum {
 namespace {
@@ -13,13 +13,15 @@ namespace {
 constexpr std::int32_t kMinimumColumn = 18;
 constexpr std::int32_t kColumnPadding = 2;
 
-// A picture's width in screen pixels: its HIMETRIC width at 96 pixels per inch, rounded half
-// to even. Pictures are automation objects; one that reports no width counts as 0.
+// A picture's width in screen pixels, from the HIMETRIC width it reports. Pictures are
+// automation objects; one that reports no usable width counts as 0.
 std::int32_t PictureWidthPixels(const Ref<Object>& picture) {
   if (!picture) return 0;
-  double himetric = 0;
-  IgnoringErrors([&] { himetric = picture->Invoke(u"Width", CallType::PropertyGet).ToDouble(); });
-  return Variant(himetric * 96.0 / 2540.0).ToLong();
+  std::int32_t pixels = 0;
+  IgnoringErrors([&] {
+    pixels = HimetricToPixelsX(picture->Invoke(u"Width", CallType::PropertyGet).ToDouble());
+  });
+  return pixels;
 }
 
 }  // namespace

@@ -1,23 +1,149 @@
 #include "render/multi_gradient.hpp"
 
+#include "platform/automation/collection.hpp"
+#include "platform/automation/property_bag.hpp"
+#include "render/colors.hpp"
+
 namespace vellum {
+namespace {
+
+// A bag key under the caller's prefix: "Prefix.name", or the name alone without a prefix.
+String BagKey(const Variant& prefix, StringView name) {
+  const String head = prefix.IsMissing() ? String() : prefix.ToString();
+  return head.empty() ? String(name) : head + u"." + String(name);
+}
+
+String ValueKey(const Variant& prefix, std::int32_t n) {
+  return BagKey(prefix, u"Value" + Utf8ToString(std::to_string(n)));
+}
+
+// A variable that holds no gradient: never assigned, or assigned nothing.
+bool IsUnset(const Variant& value) {
+  return value.IsEmpty() || value.IsMissing() || (value.IsObject() && !value.ToObject());
+}
+
+// The bag argument of a late-bound call (424 when it is not an object).
+Ref<PropertyBag> BagArgument(const Invocation& call) {
+  Ref<PropertyBag> bag = call.Required(0).ToObjectOf<PropertyBag>();
+  if (!bag) RaiseError(error::kObjectRequired);
+  return bag;
+}
+
+}  // namespace
 
 Ref<MultiGradient> MultiGradient::New() {
   return ObjectFactory::Make<MultiGradient>();
 }
 
-std::vector<std::int32_t> MultiGradient::Colors() const {
+MultiGradient::MultiGradient() : stops_(Collection::New()) {}
+
+Variant MultiGradient::Copy(Variant& vData, const Variant& fCopyTo) {
+  const bool copyTo = !fCopyTo.IsMissing() && fCopyTo.ToBool();
+  if (!copyTo) {
+    if (IsUnset(vData)) RaiseError(error::kObjectVariableNotSet);
+    // Read the source first, so that copying a gradient onto itself keeps its colours.
+    Assign(vData.ToObjectOf<MultiGradient>()->NewEnum());
+    return {};
+  }
+  Ref<MultiGradient> target = IsUnset(vData) ? nullptr : vData.ToObjectOf<MultiGradient>();
+  const std::vector<std::int32_t> colors = NewEnum();
+  if (!target) {
+    target = New();
+    vData = Variant(target);
+  }
+  if (target->Count() > 0) target->Clear();
+  for (std::int32_t color : colors)
+    target->Add(color);
+  return {};
+}
+
+void MultiGradient::Add(std::int32_t crColor, const Variant& Key, const Variant& InsertBefore) {
+  stops_->Add(crColor, Key, InsertBefore);
+}
+
+std::vector<std::int32_t> MultiGradient::NewEnum() const {
   std::vector<std::int32_t> colors;
   for (const Variant& stop : stops_->Items())
     colors.push_back(stop.ToLong());
   return colors;
 }
 
+void MultiGradient::Remove(const Variant& varIndexKey) {
+  stops_->Remove(varIndexKey);
+}
+
+void MultiGradient::Clear() {
+  stops_ = Collection::New();
+}
+
+std::int32_t MultiGradient::Count() const {
+  return stops_->Count();
+}
+
+std::int32_t MultiGradient::Color(const Variant& varIndexKey) const {
+  return stops_->Item(varIndexKey).ToLong();
+}
+
+void MultiGradient::SaveProperties(PropertyBag& PropBag, const Variant& Prefix) const {
+  const std::vector<std::int32_t> colors = NewEnum();
+  PropBag.WriteProperty(BagKey(Prefix, u"Count"), static_cast<std::int32_t>(colors.size()));
+  for (std::size_t n = 1; n <= colors.size(); ++n)
+    PropBag.WriteProperty(ValueKey(Prefix, static_cast<std::int32_t>(n)), colors[n - 1]);
+}
+
+void MultiGradient::LoadProperties(PropertyBag& PropBag, const Variant& Prefix) {
+  const std::int32_t count = PropBag.ReadProperty(BagKey(Prefix, u"Count"), 0).ToLong();
+  std::vector<std::int32_t> colors;
+  for (std::int32_t n = 1; n <= count; ++n)
+    colors.push_back(PropBag.ReadProperty(ValueKey(Prefix, n)).ToLong());
+  Assign(colors);
+}
+
+std::vector<std::int32_t> MultiGradient::ResolvedColors() const {
+  std::vector<std::int32_t> colors = NewEnum();
+  for (std::int32_t& color : colors)
+    color = ResolveColor(color);
+  return colors;
+}
+
 Ref<MultiGradient> MultiGradient::CopyColors() const {
   Ref<MultiGradient> copy = New();
-  for (std::int32_t color : Colors())
-    copy->Add(color);
+  copy->Assign(NewEnum());
   return copy;
+}
+
+void MultiGradient::Assign(const std::vector<std::int32_t>& colors) {
+  Ref<Collection> stops = Collection::New();
+  for (std::int32_t color : colors)
+    stops->Add(color);
+  stops_ = std::move(stops);
+}
+
+const MemberTable& MultiGradient::Members() const {
+  using MG = MultiGradient;
+  static const MemberTable table(
+      {
+          Custom<MG>(
+              u"Copy",
+              [](MG& self, Invocation& call) { return self.Copy(call.ByRef(0), call.Arg(1)); }),
+          Method(u"Add", &MG::Add),
+          Method(u"Remove", &MG::Remove),
+          Method(u"Clear", &MG::Clear),
+          ReadOnly(u"Count", &MG::Count),
+          Method(u"Color", &MG::Color),
+          Custom<MG>(u"SaveProperties",
+                     [](MG& self, Invocation& call) {
+                       self.SaveProperties(*BagArgument(call), call.Arg(1));
+                       return Variant();
+                     }),
+          Custom<MG>(u"LoadProperties",
+                     [](MG& self, Invocation& call) {
+                       self.LoadProperties(*BagArgument(call), call.Arg(1));
+                       return Variant();
+                     }),
+      },
+      &Object::Members(), u"Color");
+  return table;
 }
 
 }  // namespace vellum

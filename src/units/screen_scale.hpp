@@ -1,0 +1,18 @@
+#pragma once
+// The library's scaled-value object for the screen, one per thread, and the picture sizes it
+// converts: picture objects report HIMETRIC, menus lay out in screen pixels.
+
+#include <cstdint>
+
+namespace vellum {
+
+class ScaleNumeric;
+
+// This thread's instance, made (reading the screen's resolution) on first use.
+ScaleNumeric& ScreenScale();
+
+// A HIMETRIC width (height) as whole screen pixels, rounded half to even; 6 on overflow.
+std::int32_t HimetricToPixelsX(double himetric);
+std::int32_t HimetricToPixelsY(double himetric);
+
+}  // namespace vellum
