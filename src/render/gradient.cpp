@@ -14,13 +14,17 @@ namespace {
 
 using platform::RECT;
 
+// No device is this large: a band beyond it is refused (error 6) rather than computed colour by
+// colour.
+constexpr std::int64_t kMaxStripes = 1 << 16;
+
 // Stripes across the rectangle, including the one on its exclusive edge. That stripe ends one
 // beyond the edge, so an edge at the end of the 32-bit range overflows (error 6).
 std::int32_t StripeCount(const RECT& rect, bool vertical) {
   const std::int64_t first = vertical ? rect.top : rect.left;
   const std::int64_t edge = vertical ? rect.bottom : rect.right;
   const std::int64_t count = edge - first + 1;
-  if (edge + 1 > INT32_MAX || count > INT32_MAX) RaiseError(error::kOverflow);
+  if (edge + 1 > INT32_MAX || count > kMaxStripes) RaiseError(error::kOverflow);
   // A reversed rectangle has no stripes.
   return static_cast<std::int32_t>(count < 0 ? 0 : count);
 }

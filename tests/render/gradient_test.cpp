@@ -81,6 +81,7 @@ TEST(FillGradient, ABandWithoutWidthFailsAndPaintsNothing) {
       {RECT{3, 0, 3, 5}, error::kDivisionByZero},       // one stripe cannot be interpolated
       {RECT{4, 0, 1, 5}, error::kSubscriptOutOfRange},  // reversed
       {RECT{INT32_MAX - 3, 0, INT32_MAX, 5}, error::kOverflow},  // last stripe leaves 32 bits
+      {RECT{-2000000000, 0, 2000000000, 5}, error::kOverflow},   // larger than any device
   };
   for (const Case& c : cases) {
     try {
