@@ -12,6 +12,14 @@ enum SeparatorTypeConstants : std::int32_t {
   mstBarBreak = 4,  // a column break with a dividing line
 };
 
+// The rotation of a sidebar's caption.
+enum SidebarEscapementConstants : std::int32_t {
+  esc90 = 0,
+  escWestern = 0,
+  esc270 = 1,
+  escEastern = 1,
+};
+
 enum SidebarPositionConstants : std::int32_t {
   posLeft = 0,
   posRight = 1,

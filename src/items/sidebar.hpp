@@ -21,6 +21,8 @@ class Sidebar : public Object {
   void Visible(bool value);
   bool Enabled() const { return enabled_; }
   SidebarPositionConstants Position() const { return position_; }
+  SidebarEscapementConstants Escapement() const { return escapement_; }
+  void Escapement(SidebarEscapementConstants value) { escapement_ = value; }
 
   String ClassName() const override { return u"Vellum10.Sidebar"; }
 
@@ -46,6 +48,7 @@ class Sidebar : public Object {
   bool visible_ = false;
   bool enabled_ = true;
   SidebarPositionConstants position_ = posLeft;
+  SidebarEscapementConstants escapement_ = esc90;
 };
 
 }  // namespace vellum

@@ -4,6 +4,7 @@
 
 #include "model/menus.hpp"
 #include "platform/platform.hpp"
+#include "render/fonts.hpp"
 
 namespace vellum {
 namespace {
@@ -13,23 +14,12 @@ namespace {
 Ref<StdFont> PlatformMenuFont() {
   platform::NONCLIENTMETRICSA metrics;
   metrics.cbSize = platform::NONCLIENTMETRICSA_SIZE;
-  if (!platform::SystemParametersInfoA(platform::SPI_GETNONCLIENTMETRICS,
-                                       platform::NONCLIENTMETRICSA_SIZE, &metrics, 0)) {
-    return StdFont::New({.name = u"MS Sans Serif", .size = 8});
+  Ref<StdFont> font;
+  if (platform::SystemParametersInfoA(platform::SPI_GETNONCLIENTMETRICS,
+                                      platform::NONCLIENTMETRICSA_SIZE, &metrics, 0)) {
+    font = LogFontToFont(metrics.lfMenuFont);
   }
-  const platform::LOGFONTA& menuFont = metrics.lfMenuFont;
-  // The height is in pixels of the screen: points = -height x 72 / pixels per inch.
-  const platform::HDC screen = platform::GetDC(0);
-  const int dpi = platform::GetDeviceCaps(screen, platform::LOGPIXELSY);
-  platform::ReleaseDC(0, screen);
-  const int points = -platform::MulDiv(menuFont.lfHeight, 72, dpi > 0 ? dpi : 96);
-  return StdFont::New({.name = CodePageToString(menuFont.lfFaceName),
-                       .size = static_cast<double>(points),
-                       .weight = static_cast<std::int16_t>(menuFont.lfWeight),
-                       .charset = menuFont.lfCharSet,
-                       .italic = menuFont.lfItalic != 0,
-                       .underline = menuFont.lfUnderline != 0,
-                       .strikethrough = menuFont.lfStrikeOut != 0});
+  return font ? font : StdFont::New({.name = u"MS Sans Serif", .size = 8});
 }
 
 // Start-up: the platform facts, the shared collections, the menu font and an empty active set.
