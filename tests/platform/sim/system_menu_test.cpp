@@ -78,6 +78,22 @@ struct PlacementCase {
   std::vector<UINT> grayed;
 };
 
+std::string PlacementName(sim::Placement placement) {
+  switch (placement) {
+    case sim::Placement::Normal:
+      return "Normal";
+    case sim::Placement::Maximized:
+      return "Maximized";
+    case sim::Placement::Minimized:
+      return "Minimized";
+  }
+  return "Unknown";
+}
+
+void PrintTo(const PlacementCase& c, std::ostream* os) {
+  *os << PlacementName(c.placement);
+}
+
 class SystemMenuPlacement : public ::testing::TestWithParam<PlacementCase> {};
 
 TEST_P(SystemMenuPlacement, GraysWhatThePlacementRulesOutWhenShown) {
