@@ -73,12 +73,7 @@ Ref<Menu> MenuItem::ParentMenu() const {
 }
 
 Ref<Object> MenuItem::TopMostParent() const {
-  const Ref<Object> parent = parent_.lock();
-  if (!parent) return nullptr;
-  if (const Ref<Menu> menu = AsMenu(parent)) return menu->TopMostParent();
-  Ref<Object> top;
-  IgnoringErrors([&] { top = parent->Invoke(u"TopMostParent", CallType::PropertyGet).ToObject(); });
-  return top;
+  return TopMostParentOf(parent_.lock());
 }
 
 void MenuItem::Visual(const Ref<ItemVisualProperties>& visual) {
@@ -332,14 +327,7 @@ LRESULT MenuItem::ExecCmd(WPARAM id, UINT message) {
     });
   }
   // The menus above raise their own events for the same message.
-  const Ref<Object> parent = parent_.lock();
-  if (const Ref<Menu> menu = AsMenu(parent)) {
-    IgnoringErrors([&] { menu->ExecCmd(id, message); });
-  } else if (parent) {
-    std::vector<Variant> args{Variant(static_cast<std::int32_t>(id)),
-                              Variant(static_cast<std::int32_t>(message))};
-    IgnoringErrors([&] { parent->Invoke(u"ExecCmd", CallType::Method, args); });
-  }
+  RouteToMenu(parent_.lock(), id, message);
   return 0;
 }
 

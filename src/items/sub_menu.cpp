@@ -107,11 +107,7 @@ void SubMenu::LargeIcons(bool value) {
 
 Ref<Object> SubMenu::TopMostParent() {
   const Ref<Object> parent = parent_.lock();
-  if (!parent) return Self<SubMenu>();
-  if (const Ref<Menu> menu = AsMenu(parent)) return menu->TopMostParent();
-  Ref<Object> top;
-  IgnoringErrors([&] { top = parent->Invoke(u"TopMostParent", CallType::PropertyGet).ToObject(); });
-  return top;
+  return parent ? TopMostParentOf(parent) : Self<SubMenu>();
 }
 
 Ref<MenuItem> SubMenu::ResolveAnchor(const Variant& insertAfter) {
@@ -356,14 +352,7 @@ LRESULT SubMenu::ExecCmd(WPARAM wParam, UINT message) {
               ? std::dynamic_pointer_cast<SubMenu>(active->MenuByHandle(static_cast<HMENU>(wParam)))
               : nullptr;
       // Raised only for popups below this one.
-      for (Ref<Object> up = opened ? opened->Parent() : nullptr; up;) {
-        if (up == self) {
-          Announce(u"Submenu_SubmenuInitialize", SubmenuInitialize, opened);
-          break;
-        }
-        const Ref<SubMenu> popup = std::dynamic_pointer_cast<SubMenu>(up);
-        up = popup ? popup->Parent() : nullptr;
-      }
+      if (IsBelow(opened, self)) Announce(u"Submenu_SubmenuInitialize", SubmenuInitialize, opened);
     });
   } else if (message == WM_COMMAND || message == WM_MENURBUTTONUP) {
     const Ref<Object> found =
@@ -386,13 +375,7 @@ LRESULT SubMenu::ExecCmd(WPARAM wParam, UINT message) {
   // The top of the tree raises its own events; popups in between are not told.
   if (parent_.lock()) {
     const Ref<Object> top = TopMostParent();
-    if (const Ref<Menu> menu = AsMenu(top)) {
-      if (menu != self) IgnoringErrors([&] { menu->ExecCmd(wParam, message); });
-    } else if (top) {
-      std::vector<Variant> args{Variant(static_cast<std::int32_t>(wParam)),
-                                Variant(static_cast<std::int32_t>(message))};
-      IgnoringErrors([&] { top->Invoke(u"ExecCmd", CallType::Method, args); });
-    }
+    if (top != self) RouteToMenu(top, wParam, message);
   }
   return 0;
 }
@@ -402,12 +385,6 @@ const MemberTable& SubMenu::Members() const {
       {
           ReadOnly(u"WindowList", &SubMenu::WindowList),
           ReadOnly(u"Accelerators", &SubMenu::Accelerators),
-          Custom<SubMenu>(u"Font",
-                          [](SubMenu& self, Invocation& call) -> Variant {
-                            if (!call.IsAssignment()) return self.Font();
-                            self.Font(call.Value().ToObjectOf<StdFont>());
-                            return {};
-                          }),
           Custom<SubMenu>(u"MaxHeight",
                           [](SubMenu& self, Invocation& call) -> Variant {
                             if (!call.IsAssignment()) return self.MaxHeight();

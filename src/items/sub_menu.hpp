@@ -17,7 +17,7 @@ class SubMenu : public Menu {
   bool WindowList() const { return windowList_; }
   // The table when the popup has a parent; none for a free-standing popup.
   Ref<vellum::Accelerators> Accelerators() const override;
-  void Font(const Ref<StdFont>& font);
+  void Font(const Ref<StdFont>& font) override;
   using Menu::Font;
   Ref<vellum::Sidebar> Sidebar() const override { return sidebar_; }
   std::int32_t MaxHeight();

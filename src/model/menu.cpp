@@ -3,6 +3,7 @@
 #include "accel/accelerators.hpp"
 #include "items/menu_item.hpp"
 #include "items/sidebar.hpp"
+#include "items/sub_menu.hpp"
 #include "model/library_state.hpp"
 
 namespace vellum {
@@ -53,6 +54,7 @@ const MemberTable& Menu::Members() const {
           ReadOnly(u"hWnd", &Menu::hWnd),
           ReadOnly(u"ItemId", &Menu::ItemId),
           Property(u"Key", &Menu::Key, &Menu::Key),
+          Property(u"Font", &Menu::Font, &Menu::Font),
           Property(u"RightToLeft", &Menu::RightToLeft, &Menu::RightToLeft),
           ReadOnly(u"ImageMax_Left", &Menu::ImageMax_Left),
           ReadOnly(u"ImageMax_Right", &Menu::ImageMax_Right),
@@ -72,6 +74,33 @@ const MemberTable& Menu::Members() const {
       },
       &Object::Members());
   return table;
+}
+
+void RouteToMenu(const Ref<Object>& menu, platform::WPARAM wParam, platform::UINT message) {
+  if (const Ref<Menu> typed = AsMenu(menu)) {
+    IgnoringErrors([&] { typed->ExecCmd(wParam, message); });
+  } else if (menu) {
+    std::vector<Variant> args{Variant(static_cast<std::int32_t>(wParam)),
+                              Variant(static_cast<std::int32_t>(message))};
+    IgnoringErrors([&] { menu->Invoke(u"ExecCmd", CallType::Method, args); });
+  }
+}
+
+Ref<Object> TopMostParentOf(const Ref<Object>& parent) {
+  if (!parent) return nullptr;
+  if (const Ref<Menu> menu = AsMenu(parent)) return menu->TopMostParent();
+  Ref<Object> top;
+  IgnoringErrors([&] { top = parent->Invoke(u"TopMostParent", CallType::PropertyGet).ToObject(); });
+  return top;
+}
+
+bool IsBelow(const Ref<SubMenu>& popup, const Ref<Object>& menu) {
+  for (Ref<Object> up = popup ? popup->Parent() : nullptr; up;) {
+    if (up == menu) return true;
+    const auto above = std::dynamic_pointer_cast<SubMenu>(up);
+    up = above ? above->Parent() : nullptr;
+  }
+  return false;
 }
 
 Ref<MenuItem> AsMenuItem(const Variant& value) {

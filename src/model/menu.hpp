@@ -16,6 +16,7 @@ namespace vellum {
 class Accelerators;
 class MenuItem;
 class Sidebar;
+class SubMenu;
 
 class Menu : public Object {
  public:
@@ -27,6 +28,8 @@ class Menu : public Object {
   String Key() const { return key_; }
   void Key(const String& value) { key_ = value; }
   Ref<StdFont> Font() const { return font_; }
+  // Stores the font; each menu class redraws as it needs.
+  virtual void Font(const Ref<StdFont>& font) { font_ = font; }
   bool RightToLeft() const { return rightToLeft_; }
   void RightToLeft(bool value) { rightToLeft_ = value; }
   std::int32_t ImageMax_Left() const { return imageMaxLeft_; }
@@ -87,6 +90,15 @@ class Menu : public Object {
   std::int32_t imageMaxRight_ = 0;
   Ref<Object> buddy_;
 };
+
+// Routes a message to a menu object: a menu's own handler, or a designer's late-bound
+// ExecCmd with both arguments by reference. Errors are ignored.
+void RouteToMenu(const Ref<Object>& menu, platform::WPARAM wParam, platform::UINT message);
+// The top of the tree that `parent` stands in: a menu's own, or a designer's late-bound
+// TopMostParent (none when that fails).
+Ref<Object> TopMostParentOf(const Ref<Object>& parent);
+// Whether `menu` is reached from `popup` by following Parent links upwards.
+bool IsBelow(const Ref<SubMenu>& popup, const Ref<Object>& menu);
 
 // The item of a collection position as a MenuItem (none when it is something else).
 Ref<MenuItem> AsMenuItem(const Variant& value);

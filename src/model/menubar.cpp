@@ -226,14 +226,7 @@ LRESULT Menubar::ExecCmd(WPARAM wParam, UINT message) {
                                                    active->MenuByHandle(static_cast<HMENU>(wParam)))
                                              : nullptr;
       // Raised for popups whose chain of parents reaches this bar.
-      for (Ref<Object> up = popup ? popup->Parent() : nullptr; up;) {
-        if (up == self) {
-          Announce(u"Menubar_SubmenuInitialize", SubmenuInitialize, popup);
-          return;
-        }
-        const Ref<vellum::SubMenu> above = std::dynamic_pointer_cast<vellum::SubMenu>(up);
-        up = above ? above->Parent() : nullptr;
-      }
+      if (IsBelow(popup, self)) Announce(u"Menubar_SubmenuInitialize", SubmenuInitialize, popup);
     }
   });
   return 0;
@@ -247,12 +240,6 @@ const MemberTable& Menubar::Members() const {
           ReadOnly(u"Counter", &Menubar::Counter),
           Property(u"Connected", &Menubar::Connected, &Menubar::Connected),
           ReadOnly(u"Accelerators", &Menubar::Accelerators),
-          Custom<Menubar>(u"Font",
-                          [](Menubar& self, Invocation& call) -> Variant {
-                            if (!call.IsAssignment()) return self.Font();
-                            self.Font(call.Value().ToObjectOf<StdFont>());
-                            return {};
-                          }),
           Custom<Menubar>(u"Add",
                           [](Menubar& self, Invocation& call) {
                             members::CheckArgumentCount(call, 4);

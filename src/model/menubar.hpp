@@ -21,7 +21,7 @@ class Menubar : public Menu {
   std::int32_t Counter() const { return 0; }     // kept for the interface only
   bool Connected() const { return connected_; }
   void Connected(bool value) { connected_ = value; }
-  void Font(const Ref<StdFont>& font);
+  void Font(const Ref<StdFont>& font) override;
   using Menu::Font;
   Ref<Object> TopMostParent() override { return Self<Menubar>(); }
 

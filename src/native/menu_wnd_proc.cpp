@@ -61,14 +61,7 @@ void HandleCommand(UINT uMsg, WPARAM wParam, LPARAM lParam) {
 void HandleMenuInit(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   const Ref<Menus> active = Library().activeMenus;
   if (!active) return;
-  const Ref<Object> menu = active->MenuByHandle(static_cast<HMENU>(wParam), lParam);
-  if (const Ref<Menu> typed = AsMenu(menu)) {
-    typed->ExecCmd(wParam, uMsg);
-  } else if (menu) {
-    std::vector<Variant> args{Variant(static_cast<std::int32_t>(wParam)),
-                              Variant(static_cast<std::int32_t>(uMsg))};
-    IgnoringErrors([&] { menu->Invoke(u"ExecCmd", CallType::Method, args); });
-  }
+  RouteToMenu(active->MenuByHandle(static_cast<HMENU>(wParam), lParam), wParam, uMsg);
 }
 
 // The position of the entry whose mnemonic was typed, with high word 2 (run it); -1 when none.

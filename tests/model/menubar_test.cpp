@@ -100,6 +100,10 @@ TEST(Menubar, AnswersLateBoundCalls) {
     EXPECT_EQ(item.ToObjectOf<MenuItem>()->Key(), u"File");
     EXPECT_EQ(bar->Invoke(u"count", CallType::PropertyGet), Variant(1));
     EXPECT_EQ(bar->Invoke(u"Item", CallType::Method, {u"file"}), item);
+    auto font = StdFont::New({.name = u"Tahoma", .size = 9});
+    bar->Invoke(u"Font", CallType::PropertySet, {Variant(font)});
+    EXPECT_EQ(bar->Font(), font);
+    EXPECT_EQ(bar->Invoke(u"Font", CallType::PropertyGet), Variant(font));
   });
 }
 
