@@ -4,27 +4,11 @@
 
 #include "items/menu_item.hpp"
 #include "model/menu.hpp"
+#include "render/item_layout.hpp"
 #include "render/item_visual_properties.hpp"
-#include "units/screen_scale.hpp"
+#include "units/picture_size.hpp"
 
 namespace vellum {
-namespace {
-
-constexpr std::int32_t kMinimumColumn = 18;
-constexpr std::int32_t kColumnPadding = 2;
-
-// A picture's width in screen pixels, from the HIMETRIC width it reports. Pictures are
-// automation objects; one that reports no usable width counts as 0.
-std::int32_t PictureWidthPixels(const Ref<Object>& picture) {
-  if (!picture) return 0;
-  std::int32_t pixels = 0;
-  IgnoringErrors([&] {
-    pixels = HimetricToPixelsX(picture->Invoke(u"Width", CallType::PropertyGet).ToDouble());
-  });
-  return pixels;
-}
-
-}  // namespace
 
 std::int32_t ComputeImageColumns(Menu& menu, std::int32_t* right) {
   std::int32_t leftMax = 0;
@@ -35,12 +19,12 @@ std::int32_t ComputeImageColumns(Menu& menu, std::int32_t* right) {
     const Ref<ItemVisualProperties> visual = item->Visual();
     std::int32_t width;
     if (visual->ScaleImages()) {
-      width = visual->ImageScaleWidth() + kColumnPadding;
+      width = visual->ImageScaleWidth() + layout::kImageMargin;
     } else {
-      width = std::max(PictureWidthPixels(item->Picture()),
-                       PictureWidthPixels(item->CheckedPicture())) +
-              kColumnPadding;
-      width = std::max(width, kMinimumColumn);
+      width = std::max(PicturePixelSize(item->Picture()).cx,
+                       PicturePixelSize(item->CheckedPicture()).cx) +
+              layout::kImageMargin;
+      width = std::max(width, layout::kImageBox);
     }
     const bool leftAligned =
         visual->TextAlign() != taRight && !item->RightAlign() && !item->RightToLeft();

@@ -35,17 +35,23 @@ RECT Stripe(const RECT& rect, bool vertical, std::int32_t i) {
   return RECT{rect.left + i, rect.top, rect.left + i + 1, rect.bottom};
 }
 
+void FillResolved(platform::HDC hDC, const RECT& rect, std::int32_t rgb) {
+  const ScopedObject brush(platform::CreateSolidBrush(static_cast<platform::COLORREF>(rgb)));
+  platform::FillRect(hDC, &rect, brush.get());
+}
+
 void PaintStripes(platform::HDC hDC, const std::vector<std::int32_t>& colors, const RECT& rect,
                   bool vertical) {
   for (std::size_t i = 0; i < colors.size(); ++i) {
-    const RECT stripe = Stripe(rect, vertical, static_cast<std::int32_t>(i));
-    const ScopedObject brush(
-        platform::CreateSolidBrush(static_cast<platform::COLORREF>(colors[i])));
-    platform::FillRect(hDC, &stripe, brush.get());
+    FillResolved(hDC, Stripe(rect, vertical, static_cast<std::int32_t>(i)), colors[i]);
   }
 }
 
 }  // namespace
+
+void FillSolid(platform::HDC hDC, const RECT& rect, std::int32_t color) {
+  FillResolved(hDC, rect, ResolveColor(color));
+}
 
 void FillGradient(platform::HDC hDC, std::int32_t c1, std::int32_t c2, const RECT& rect,
                   bool vertical) {

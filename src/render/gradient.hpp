@@ -1,5 +1,6 @@
 #pragma once
-// Gradient fills made of one-pixel stripes, each painted with a solid brush of its own.
+// Fills of rectangles: solid, and gradients made of one-pixel stripes, each painted with a solid
+// brush of its own.
 
 #include <cstdint>
 
@@ -8,6 +9,9 @@
 namespace vellum {
 
 class MultiGradient;
+
+// The rectangle (right and bottom exclusive) in automation colour `color`.
+void FillSolid(platform::HDC hDC, const platform::RECT& rect, std::int32_t color);
 
 // Stripes running from automation colour c1 to c2: columns left to right, or rows top to
 // bottom when `vertical`. There is one stripe more than the rectangle is wide (or high): the

@@ -57,4 +57,9 @@ class MultiGradient : public Object {
   Ref<Collection> stops_;
 };
 
+// Whether a gradient is there and holds at least one colour stop.
+inline bool HasStops(const Ref<MultiGradient>& gradient) {
+  return gradient && gradient->Count() > 0;
+}
+
 }  // namespace vellum

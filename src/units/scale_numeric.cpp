@@ -16,11 +16,6 @@ constexpr double kHimetricPerInch = 2540;
 constexpr std::int32_t kTwipsPerCharX = 120;
 constexpr std::int32_t kTwipsPerCharY = 240;
 
-// Nearest whole number, halves to even, as the runtime converts; 6 when it leaves 32 bits.
-std::int32_t Round(double value) {
-  return Variant(value).ToLong();
-}
-
 // A floating-point result that overflowed or became undefined is an error, not a value.
 double Checked(double value) {
   if (!std::isfinite(value)) RaiseError(error::kOverflow);
@@ -110,24 +105,24 @@ double ScaleNumeric::PixelsToUnits(double value, std::int32_t dpi, std::int32_t 
 }
 
 std::int32_t ScaleNumeric::CharsToPixelsX(std::int32_t chars) const {
-  return Round(Multiply(chars, kTwipsPerCharX) / kTwipsPerInch * dpiX_);
+  return RoundToLong(Multiply(chars, kTwipsPerCharX) / kTwipsPerInch * dpiX_);
 }
 
 std::int32_t ScaleNumeric::CharsToPixelsY(std::int32_t chars) const {
-  return Round(Multiply(chars, kTwipsPerCharY) / kTwipsPerInch * dpiY_);
+  return RoundToLong(Multiply(chars, kTwipsPerCharY) / kTwipsPerInch * dpiY_);
 }
 
 std::int32_t ScaleNumeric::PixelsToCharsX(std::int32_t pixels) const {
-  return Round(Divide(pixels, dpiX_) * kTwipsPerInch / kTwipsPerCharX);
+  return RoundToLong(Divide(pixels, dpiX_) * kTwipsPerInch / kTwipsPerCharX);
 }
 
 std::int32_t ScaleNumeric::PixelsToCharsY(std::int32_t pixels) const {
-  return Round(Divide(pixels, dpiY_) * kTwipsPerInch / kTwipsPerCharY);
+  return RoundToLong(Divide(pixels, dpiY_) * kTwipsPerInch / kTwipsPerCharY);
 }
 
 std::int32_t ScaleNumeric::AsPixelsX() const {
-  if (units_ == units::kCharacters) return CharsToPixelsX(Round(value_));
-  return Round(UnitsToPixels(value_, dpiX_, units_));
+  if (units_ == units::kCharacters) return CharsToPixelsX(RoundToLong(value_));
+  return RoundToLong(UnitsToPixels(value_, dpiX_, units_));
 }
 
 void ScaleNumeric::AsPixelsX(std::int32_t pixels) {
@@ -136,8 +131,8 @@ void ScaleNumeric::AsPixelsX(std::int32_t pixels) {
 }
 
 std::int32_t ScaleNumeric::AsPixelsY() const {
-  if (units_ == units::kCharacters) return CharsToPixelsY(Round(value_));
-  return Round(UnitsToPixels(value_, dpiY_, units_));
+  if (units_ == units::kCharacters) return CharsToPixelsY(RoundToLong(value_));
+  return RoundToLong(UnitsToPixels(value_, dpiY_, units_));
 }
 
 void ScaleNumeric::AsPixelsY(std::int32_t pixels) {
@@ -147,30 +142,30 @@ void ScaleNumeric::AsPixelsY(std::int32_t pixels) {
 
 // The character test looks at the argument itself: 0 while Units is characters converts to 0.
 double ScaleNumeric::DeviceTranslateX(double value, std::int32_t from, std::int32_t to) const {
-  const double px =
-      from == units::kCharacters ? CharsToPixelsX(Round(value)) : UnitsToPixels(value, dpiX_, from);
-  if (to == units::kCharacters) return PixelsToCharsX(Round(px));
+  const double px = from == units::kCharacters ? CharsToPixelsX(RoundToLong(value))
+                                               : UnitsToPixels(value, dpiX_, from);
+  if (to == units::kCharacters) return PixelsToCharsX(RoundToLong(px));
   return PixelsToUnits(px, dpiX_, to);
 }
 
 double ScaleNumeric::DeviceTranslateY(double value, std::int32_t from, std::int32_t to) const {
-  const double px =
-      from == units::kCharacters ? CharsToPixelsY(Round(value)) : UnitsToPixels(value, dpiY_, from);
-  if (to == units::kCharacters) return PixelsToCharsY(Round(px));
+  const double px = from == units::kCharacters ? CharsToPixelsY(RoundToLong(value))
+                                               : UnitsToPixels(value, dpiY_, from);
+  if (to == units::kCharacters) return PixelsToCharsY(RoundToLong(px));
   return PixelsToUnits(px, dpiY_, to);
 }
 
 double ScaleNumeric::DeviceTranslate(double value, std::int32_t from, std::int32_t to) const {
-  const std::int32_t dpi = Round((static_cast<double>(dpiY_) + dpiX_) / 2);
+  const std::int32_t dpi = RoundToLong((static_cast<double>(dpiY_) + dpiX_) / 2);
   double px;
   if (from == units::kCharacters) {
-    const std::int32_t chars = Round(value);
+    const std::int32_t chars = RoundToLong(value);
     px = (static_cast<double>(CharsToPixelsY(chars)) + CharsToPixelsX(chars)) / 2;
   } else {
     px = UnitsToPixels(value, dpi, from);
   }
   if (to == units::kCharacters) {
-    const std::int32_t pixels = Round(px);
+    const std::int32_t pixels = RoundToLong(px);
     const std::int64_t sum = std::int64_t{PixelsToCharsX(pixels)} + PixelsToCharsY(pixels);
     if (sum > INT32_MAX || sum < INT32_MIN) RaiseError(error::kOverflow);
     return static_cast<double>(sum) / 2;

@@ -195,6 +195,10 @@ std::int16_t Variant::ToInteger() const {
   return RoundInto<std::int16_t>(NumberForConversion());
 }
 
+std::int32_t RoundToLong(double value) {
+  return RoundInto<std::int32_t>(value);
+}
+
 std::int32_t Variant::ToLong() const {
   if (Type() == VariantType::Long) return std::get<std::int32_t>(value_);
   if (Type() == VariantType::Currency) {

@@ -115,6 +115,10 @@ class Variant {
   Storage value_;
 };
 
+// A number rounded to the nearest whole 32-bit value, halves to even, as the runtime converts;
+// 6 (overflow) when it does not fit.
+std::int32_t RoundToLong(double value);
+
 // An omitted optional argument.
 inline const Variant Missing = Variant::MissingValue();
 

@@ -1,0 +1,25 @@
+#pragma once
+// What measuring and painting ask about an entry and the menu set it belongs to.
+
+#include "model/menu_constants.hpp"
+#include "platform/automation/string.hpp"
+#include "platform/user32_types.hpp"
+#include "render/item_visual_properties.hpp"
+
+namespace vellum {
+
+class MenuItem;
+
+// Whether the item stands in a menu bar (not in a popup or system menu).
+bool IsMenuBarItem(const MenuItem& item);
+// The draw style of the thread's active menu set; mdsOffice without one.
+MenuDrawStyleBits ActiveDrawStyle();
+// The item's accelerator as shown beside its caption; empty without one.
+String AcceleratorText(const MenuItem& item);
+
+// The platform's requests in the 32-bit layout the visual record keeps.
+MeasureItemRecord ToMeasureItemRecord(const platform::MEASUREITEMSTRUCT& request);
+DrawItemRecord ToDrawItemRecord(const platform::DRAWITEMSTRUCT& request);
+platform::DRAWITEMSTRUCT FromDrawItemRecord(const DrawItemRecord& record);
+
+}  // namespace vellum
