@@ -2,6 +2,7 @@
 
 #include "accel/accelerator.hpp"
 #include "items/caption_text.hpp"
+#include "items/entry_notifications.hpp"
 #include "items/sub_menu.hpp"
 #include "model/image_columns.hpp"
 #include "model/library_state.hpp"
@@ -318,12 +319,8 @@ LRESULT MenuItem::ExecCmd(WPARAM id, UINT message) {
   const auto keepAlive = Self<MenuItem>();
   if (id == static_cast<WPARAM>(static_cast<UINT>(itemId_))) {
     IgnoringErrors([&] {
-      const Ref<Object> buddy = buddy_;
-      if (message == WM_COMMAND || message == WM_SYSCOMMAND) {
-        buddy ? void(buddy->Invoke(u"MenuItem_Click", CallType::Method)) : Click.Raise();
-      } else if (message == WM_MENURBUTTONUP) {
-        buddy ? void(buddy->Invoke(u"MenuItem_RightClick", CallType::Method)) : RightClick.Raise();
-      }
+      AnnounceChoice(message, buddy_, {u"MenuItem_Click", u"MenuItem_RightClick"}, Click,
+                     RightClick);
     });
   }
   // The menus above raise their own events for the same message.
@@ -332,21 +329,7 @@ LRESULT MenuItem::ExecCmd(WPARAM id, UINT message) {
 }
 
 const CaptionLayout& MenuItem::GetCaptionLines(HDC hDC) {
-  if (!captionLayout_.valid) {
-    CaptionLayout layout;
-    // The screen measures when no device is given; it is given back at once.
-    const HDC dc = hDC ? hDC : GetDC(0);
-    std::int32_t lineCount = 0;
-    std::int32_t wrapLimit = visual_->WrapLimit();
-    IgnoringErrors([&] {
-      layout.lines = WrapCaptionLines(dc, caption_, &lineCount, &wrapLimit, &layout.mnemonicLine,
-                                      &layout.size, kForcedBreak);
-    });
-    if (!hDC) ReleaseDC(0, dc);
-    layout.valid = !layout.lines.empty();
-    captionLayout_ = std::move(layout);
-  }
-  return captionLayout_;
+  return EnsureCaptionLayout(captionLayout_, hDC, caption_, visual_->WrapLimit());
 }
 
 void MenuItem::RemoveNative() {
@@ -369,15 +352,7 @@ void MenuItem::Refresh() {
 }
 
 void MenuItem::OnVisualChanged(const String& property) {
-  static const char16_t* const kSizeProperties[] = {
-      u"UserWidth",   u"UserHeight", u"UserSize", u"ImageScaleWidth", u"ImageScaleHeight",
-      u"ScaleImages", u"ImageScale", u"Font",     u"WrapLimit"};
-  for (const char16_t* name : kSizeProperties) {
-    if (property == name) {
-      Refresh();
-      return;
-    }
-  }
+  if (ResizesEntry(property)) Refresh();
 }
 
 const MemberTable& MenuItem::Members() const {

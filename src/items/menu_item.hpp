@@ -4,8 +4,8 @@
 // change is written through to the native entry at once.
 
 #include <cstdint>
-#include <vector>
 
+#include "items/caption_layout.hpp"
 #include "items/item_constants.hpp"
 #include "model/menu_constants.hpp"
 #include "platform/automation/event.hpp"
@@ -26,14 +26,6 @@ struct NativeItemRecord {
   platform::UINT state = 0;
   platform::UINT id = 0;
   platform::HMENU subMenu = 0;
-};
-
-// The wrapped caption as measured: its lines, the line holding the mnemonic and the extent.
-struct CaptionLayout {
-  std::vector<String> lines;
-  std::int32_t mnemonicLine = 0;
-  platform::SIZE size;
-  bool valid = false;
 };
 
 class MenuItem : public Object {

@@ -54,8 +54,11 @@ void HandleCommand(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (bar && bar->Connected() && windowList && windowList->ContainsKey(windowKey)) {
       SendMessageA(static_cast<HWND>(wParam), WM_ACTIVATE, 1, 0);
     }
+  } else if (const auto sidebar = std::dynamic_pointer_cast<Sidebar>(found);
+             sidebar && (wParam & 0xFFFF) != 0) {
+    // The only other owner of an ID: a sidebar's band (or its break, which is never chosen).
+    sidebar->ExecCmd(wParam & 0xFFFF, uMsg);
   }
-  // Sidebars raise their own events with the sidebar issue; nothing else owns the ID.
 }
 
 void HandleMenuInit(UINT uMsg, WPARAM wParam, LPARAM lParam) {
