@@ -1,12 +1,65 @@
 #include "accel/accelerator.hpp"
 
+#include "accel/accelerator_text.hpp"
+#include "accel/accelerator_validation.hpp"
 #include "accel/accelerators.hpp"
+#include "accel/active_set_environment.hpp"
 #include "model/menu.hpp"
 
 namespace vellum {
 
 Ref<Accelerator> Accelerator::New() {
   return ObjectFactory::Make<Accelerator>();
+}
+
+bool Accelerator::ExtendedKeys() const {
+  return ActiveSetUsesExtendedKeys();
+}
+
+void Accelerator::CommandKey(std::int32_t value) {
+  keys_.CommandKey = value;
+  Validate();
+}
+
+void Accelerator::Shift(std::int32_t value) {
+  keys_.Shift = value;
+  Validate();
+}
+
+String Accelerator::AccelWord() const {
+  return keys_.KeyCode == 0 ? String() : FormatAccelerator(keys_);
+}
+
+void Accelerator::AccelWord(const String& text) {
+  if (text.empty()) {
+    // The second key stays, and shows again once a key code is set.
+    keys_.KeyCode = 0;
+    keys_.Shift = 0;
+    return;
+  }
+  keys_ = ParseAccelerator(text);
+  const String canonical = FormatAccelerator(keys_);
+  Validate();
+  if (canonical == accelWordCache_) return;
+  accelWordCache_ = canonical;
+  AnnounceChange();
+}
+
+void Accelerator::Validate() const {
+  // An accelerator without a table is validated as an entry of an ordinary table.
+  const Ref<Accelerators> table = Table();
+  const bool inPrefixLib = table && table->IsPrefixLib();
+  ValidateAccelerator(keys_, inSystemMenu_, inPrefixLib, ActiveSetEnvironment());
+}
+
+void Accelerator::AnnounceChange() {
+  const auto keepAlive = Self<Accelerator>();
+  if (!buddy_) {
+    AcceleratorChange.Raise();
+    return;
+  }
+  const Ref<Object> buddy = buddy_;
+  buddy->Invoke(u"Accelerator_AcceleratorChange", CallType::Method);
 }
 
 void Accelerator::AttachToTable(const Ref<Accelerators>& table) {
@@ -22,12 +75,14 @@ void Accelerator::AttachToTable(const Ref<Accelerators>& table) {
 const MemberTable& Accelerator::Members() const {
   static const MemberTable table(
       {
+          ReadOnly(u"ExtendedKeys", &Accelerator::ExtendedKeys),
           Property(u"KeyCode", &Accelerator::KeyCode, &Accelerator::KeyCode),
-          ReadOnly(u"Shift", &Accelerator::Shift),
-          ReadOnly(u"CommandKey", &Accelerator::CommandKey),
+          Property(u"CommandKey", &Accelerator::CommandKey, &Accelerator::CommandKey),
+          Property(u"Shift", &Accelerator::Shift, &Accelerator::Shift),
           ReadOnly(u"ItemId", &Accelerator::ItemId),
           ReadOnly(u"IsCommandPrefix", &Accelerator::IsCommandPrefix),
           ReadOnly(u"Table", &Accelerator::Table),
+          Property(u"AccelWord", &Accelerator::AccelWord, &Accelerator::AccelWord),
           Property(u"BuddyObject", &Accelerator::BuddyObject, &Accelerator::BuddyObject),
       },
       &Object::Members());

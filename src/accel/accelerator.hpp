@@ -1,9 +1,11 @@
 #pragma once
 // One keyboard accelerator: key code, modifiers and optional second key, the item it belongs to
-// and the table it is attached to.
+// and the table it is attached to. Assigning its text parses, stores, validates and then
+// announces a change of the canonical text.
 
 #include <cstdint>
 
+#include "accel/accelerator_keys.hpp"
 #include "platform/automation/event.hpp"
 #include "platform/automation/object.hpp"
 
@@ -15,23 +17,37 @@ class Accelerator : public Object {
  public:
   static Ref<Accelerator> New();
 
-  std::int32_t KeyCode() const { return keyCode_; }
-  void KeyCode(std::int32_t value) { keyCode_ = value; }
-  std::int32_t Shift() const { return shift_; }
-  std::int32_t CommandKey() const { return commandKey_; }
+  // Whether the active menu set's accelerators name left and right keys.
+  bool ExtendedKeys() const;
+  std::int32_t KeyCode() const { return keys_.KeyCode; }
+  // Stores only: no validation, no notification.
+  void KeyCode(std::int32_t value) { keys_.KeyCode = value; }
+  std::int32_t CommandKey() const { return keys_.CommandKey; }
+  // Stores, then validates; a failure is raised and the new value stays.
+  void CommandKey(std::int32_t value);
+  std::int32_t Shift() const { return keys_.Shift; }
+  // As CommandKey.
+  void Shift(std::int32_t value);
   std::int32_t ItemId() const { return itemId_; }
   bool IsCommandPrefix() const { return itemId_ == -1; }
   Ref<Accelerators> Table() const { return table_.lock(); }
-  bool InSystemMenu() const { return inSystemMenu_; }
+  // "" without a key code, otherwise the canonical text.
+  String AccelWord() const;
+  // "" clears the key code and shift only. Other text is parsed (nothing stored when that
+  // fails), stored, validated (a failure is raised, the values stay) and, when the canonical
+  // text differs from the last one, announced.
+  void AccelWord(const String& text);
   Ref<Object> BuddyObject() const { return buddy_; }
   void BuddyObject(const Ref<Object>& buddy) { buddy_ = buddy; }
 
-  // The canonical text changed through an AccelWord assignment.
+  // The canonical text changed through an AccelWord assignment (a buddy is called instead).
   Event<> AcceleratorChange;
 
   String ClassName() const override { return u"Vellum10.Accelerator"; }
 
   // --- for the library ---
+  const AcceleratorKeys& Keys() const { return keys_; }
+  bool InSystemMenu() const { return inSystemMenu_; }
   void SetItemId(std::int32_t id) { itemId_ = id; }
   // Attaches to `table` (none detaches); the table's menu decides the system-menu rule.
   void AttachToTable(const Ref<Accelerators>& table);
@@ -43,11 +59,13 @@ class Accelerator : public Object {
  private:
   friend class ObjectFactory;
 
+  // Validates the stored triple where the accelerator stands.
+  void Validate() const;
+  void AnnounceChange();
+
   bool inSystemMenu_ = false;
-  bool storedExtendedKeys_ = false;
-  std::int32_t keyCode_ = 0;
-  std::int32_t shift_ = 0;
-  std::int32_t commandKey_ = 0;
+  bool storedExtendedKeys_ = false;  // kept for persistence; nothing else reads it
+  AcceleratorKeys keys_;
   std::int32_t itemId_ = 0;
   std::weak_ptr<Accelerators> table_;
   String accelWordCache_;

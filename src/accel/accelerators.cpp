@@ -1,10 +1,12 @@
 #include "accel/accelerators.hpp"
 
 #include "accel/accelerator.hpp"
+#include "accel/active_set_environment.hpp"
 #include "items/menu_item.hpp"
 #include "items/sub_menu.hpp"
 #include "model/library_state.hpp"
 #include "model/menu.hpp"
+#include "model/menus.hpp"
 
 namespace vellum {
 namespace {
@@ -13,10 +15,56 @@ bool NamesNoItem(std::int32_t itemId) {
   return itemId == 0 || itemId == -1;
 }
 
+String EntryKey(std::int32_t itemId) {
+  return DefaultKey(static_cast<std::uint32_t>(itemId));
+}
+
 }  // namespace
 
 Ref<Accelerators> Accelerators::New() {
   return ObjectFactory::Make<Accelerators>();
+}
+
+bool Accelerators::ExtendedKeys() const {
+  return ActiveSetUsesExtendedKeys();
+}
+
+Ref<MenuItem> Accelerators::TargetItem(const Variant& item) const {
+  if (item.IsMissing() || isPrefixLib_) return nullptr;
+  std::int32_t itemId = 0;
+  if (item.IsObject()) {
+    const auto menuItem = std::dynamic_pointer_cast<MenuItem>(item.ToObject());
+    if (!menuItem) return nullptr;  // some other object names no item
+    itemId = menuItem->ItemId();
+  } else {
+    itemId = item.ToLong();
+  }
+  // Only an item the active set knows counts: a free-standing one gets a new accelerator.
+  const Ref<Menus> active = Library().activeMenus;
+  if (!active || NamesNoItem(itemId)) return nullptr;
+  return std::dynamic_pointer_cast<MenuItem>(active->FindMenuItem(itemId));
+}
+
+void Accelerators::Append(const Ref<Accelerator>& accelerator) {
+  const std::int32_t itemId = accelerator->ItemId();
+  if (NamesNoItem(itemId)) {
+    entries_->Add(accelerator);
+    return;
+  }
+  const String key = EntryKey(itemId);
+  if (!entries_->ContainsKey(key)) entries_->Add(accelerator, key);
+}
+
+Ref<Accelerator> Accelerators::Add(const String& accelWord, const Variant& item) {
+  const auto self = Self<Accelerators>();  // the announcement runs host code
+  Ref<MenuItem> target;
+  IgnoringErrors([&] { target = TargetItem(item); });
+  const Ref<Accelerator> accelerator = target ? target->Accelerator() : Accelerator::New();
+  IgnoringErrors([&] { accelerator->AttachToTable(self); });
+  IgnoringErrors([&] { accelerator->AccelWord(accelWord); });
+  if (isPrefixLib_) accelerator->SetItemId(-1);
+  IgnoringErrors([&] { Append(accelerator); });
+  return accelerator;
 }
 
 Ref<Accelerator> Accelerators::Item(std::int32_t index) const {
@@ -25,12 +73,24 @@ Ref<Accelerator> Accelerators::Item(std::int32_t index) const {
 
 Ref<Accelerator> Accelerators::ItemByID(std::int32_t itemId) const {
   if (NamesNoItem(itemId)) return nullptr;
-  return entries_->Item(DefaultKey(static_cast<std::uint32_t>(itemId))).ToObjectOf<Accelerator>();
+  return entries_->Item(EntryKey(itemId)).ToObjectOf<Accelerator>();
 }
 
 void Accelerators::RemoveByID(std::int32_t itemId) {
   if (NamesNoItem(itemId)) return;
-  entries_->Remove(DefaultKey(static_cast<std::uint32_t>(itemId)));
+  entries_->Remove(EntryKey(itemId));
+}
+
+std::vector<Ref<Accelerator>> Accelerators::NewEnum() const {
+  std::vector<Ref<Accelerator>> entries;
+  for (const Variant& value : entries_->Items()) {
+    if (value.IsObject()) {
+      if (auto entry = std::dynamic_pointer_cast<Accelerator>(value.ToObject())) {
+        entries.push_back(std::move(entry));
+      }
+    }
+  }
+  return entries;
 }
 
 const MemberTable& Accelerators::Members() const {
@@ -38,6 +98,13 @@ const MemberTable& Accelerators::Members() const {
       {
           ReadOnly(u"Menu", &Accelerators::Menu),
           ReadOnly(u"IsPrefixLib", &Accelerators::IsPrefixLib),
+          ReadOnly(u"ExtendedKeys", &Accelerators::ExtendedKeys),
+          Custom<Accelerators>(u"Add",
+                               [](Accelerators& self, Invocation& call) {
+                                 if (call.IsAssignment()) members::RaiseMemberNotFound();
+                                 members::CheckArgumentCount(call, 2);
+                                 return Variant(self.Add(call.Required(0).ToString(), call.Arg(1)));
+                               }),
           Method(u"Item", &Accelerators::Item),
           Method(u"ItemByID", &Accelerators::ItemByID),
           ReadOnly(u"Count", &Accelerators::Count),
@@ -61,7 +128,7 @@ void RebuildAcceleratorTable(vellum::Menu& menu) {
     }
     IgnoringErrors([&] {
       accelerator->AttachToTable(table);
-      table->EntriesOf()->Add(accelerator, DefaultKey(static_cast<std::uint32_t>(item->ItemId())));
+      table->EntriesOf()->Add(accelerator, EntryKey(item->ItemId()));
     });
     IgnoringErrors([&] { RebuildAcceleratorTable(*item->SubMenu()); });
   }

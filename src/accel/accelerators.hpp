@@ -3,6 +3,7 @@
 // keystrokes that start a two-keystroke sequence. Entries are keyed by their item's ID.
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/automation/collection.hpp"
 
@@ -10,6 +11,7 @@ namespace vellum {
 
 class Accelerator;
 class Menu;
+class MenuItem;
 
 class Accelerators : public Object {
  public:
@@ -17,14 +19,23 @@ class Accelerators : public Object {
 
   Ref<Object> Menu() const { return menu_.lock(); }
   bool IsPrefixLib() const { return isPrefixLib_; }
+  // Whether the active menu set's accelerators name left and right keys.
+  bool ExtendedKeys() const;
+  // Gives `accelWord` to the accelerator of the item named by `item` (a MenuItem, or an item
+  // ID; never in the prefix library), or to a new accelerator when there is none, and makes it
+  // an entry of this table. Its steps' errors are ignored; returns the accelerator.
+  Ref<Accelerator> Add(const String& accelWord, const Variant& item = Missing);
   // The entry at a 1-based position (the collection's error when absent).
   Ref<Accelerator> Item(std::int32_t index) const;
   // The entry of an item ID; none for 0 and -1.
   Ref<Accelerator> ItemByID(std::int32_t itemId) const;
   std::int32_t Count() const { return entries_->Count(); }
+  // Removing entries leaves the accelerators attached to this table.
   void Remove(std::int32_t index) { entries_->Remove(index); }
   void RemoveByID(std::int32_t itemId);
   void Clear() { entries_ = Collection::New(); }
+  // The entries in order, copied (what an enumerator yields).
+  std::vector<Ref<Accelerator>> NewEnum() const;
 
   String ClassName() const override { return u"Vellum10.Accelerators"; }
 
@@ -39,6 +50,11 @@ class Accelerators : public Object {
 
  private:
   friend class ObjectFactory;
+
+  // The registered item `item` names for Add; none in the prefix library.
+  Ref<MenuItem> TargetItem(const Variant& item) const;
+  // Appends under the item's key, or without key for no item; an entry already there stays.
+  void Append(const Ref<Accelerator>& accelerator);
 
   Ref<Collection> entries_ = Collection::New();
   std::weak_ptr<Object> menu_;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "accel/pending_prefix.hpp"
 #include "platform/automation/object.hpp"
 
 namespace vellum {
@@ -30,6 +31,8 @@ struct LibraryState {
   Ref<Collection> windowList;
   // The windows the library has subclassed; none while there are none.
   Ref<Collection> windowRegistry;
+  // The prefix keystroke waiting for the second key of a sequence.
+  PendingPrefix pendingPrefix;
 };
 
 // This thread's state, started on first use.

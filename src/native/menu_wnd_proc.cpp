@@ -1,5 +1,6 @@
 #include "native/menu_wnd_proc.hpp"
 
+#include "accel/keystroke_matching.hpp"
 #include "accel/mnemonic_index.hpp"
 #include "items/menu_item.hpp"
 #include "items/sidebar.hpp"
@@ -94,6 +95,17 @@ LRESULT MenuWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_INITMENUPOPUP:
       IgnoringErrors([&] { HandleMenuInit(uMsg, wParam, lParam); });
       break;
+    case WM_KEYUP: {
+      // An accelerator runs its item as a choice from the menu would, and eats the key.
+      Ref<MenuItem> item;
+      IgnoringErrors([&] { item = HandleKeyUp(hWnd, static_cast<std::int32_t>(wParam)); });
+      if (item && IgnoringErrors([&] {
+            item->ExecCmd(static_cast<WPARAM>(static_cast<UINT>(item->ItemId())), WM_COMMAND);
+          })) {
+        return 0;
+      }
+      break;
+    }
     case WM_MENUCHAR: {
       LRESULT result = -1;
       IgnoringErrors([&] { result = HandleMenuChar(wParam, lParam); });
