@@ -10,6 +10,7 @@
 #include "model/menus.hpp"
 #include "native/native_sync.hpp"
 #include "platform/platform.hpp"
+#include "render/builtin_pictures.hpp"
 #include "render/item_visual_properties.hpp"
 
 namespace vellum {
@@ -113,11 +114,24 @@ void MenuItem::Caption(const String& value) {
 }
 
 void MenuItem::Checkmark(bool value) {
-  if (Change(checkmark_, value)) UpdateNative(false);
+  if (value == checkmark_) return;
+  if (!checkedPicture_) checkedPicture_ = LoadBuiltInCheckPicture(radioGroup_);
+  checkmark_ = value;
+  UpdateNative(false);
 }
 
 void MenuItem::RadioGroup(bool value) {
-  if (Change(radioGroup_, value)) UpdateNative(false);
+  if (value == radioGroup_) return;
+  // The check picture follows the kind of group, replacing one the host set.
+  checkedPicture_ = LoadBuiltInCheckPicture(value);
+  radioGroup_ = value;
+  UpdateNative(false);
+}
+
+String MenuItem::ItemData_String() const {
+  // The data is an address only the platform can vouch for: it reads its own memory, and
+  // anything else as empty text.
+  return ReadStringAt(static_cast<std::uint32_t>(itemData_), UseWideCalls());
 }
 
 void MenuItem::Checked(bool value) {
@@ -372,6 +386,7 @@ const MemberTable& MenuItem::Members() const {
           Property(u"Key", &MenuItem::Key, &MenuItem::Key),
           Property(u"Tag", &MenuItem::Tag, &MenuItem::Tag),
           Property(u"ItemData", &MenuItem::ItemData, &MenuItem::ItemData),
+          ReadOnly(u"ItemData_String", &MenuItem::ItemData_String),
           ReadOnly(u"CaptionPlain", &MenuItem::CaptionPlain),
           Property(u"Caption", &MenuItem::Caption, &MenuItem::Caption),
           Property(u"Checkmark", &MenuItem::Checkmark, &MenuItem::Checkmark),

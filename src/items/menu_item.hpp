@@ -54,6 +54,8 @@ class MenuItem : public Object {
   void Tag(const String& value) { tag_ = value; }
   std::int32_t ItemData() const { return itemData_; }
   void ItemData(std::int32_t value) { itemData_ = value; }
+  // The zero-terminated text at the address ItemData holds (imported entries carry one).
+  String ItemData_String() const;
   String CaptionPlain() const;
   String Caption() const { return caption_; }
   void Caption(const String& value);

@@ -5,6 +5,7 @@
 #include "model/menus.hpp"
 #include "platform/platform.hpp"
 #include "render/fonts.hpp"
+#include "units/screen_scale.hpp"
 
 namespace vellum {
 namespace {
@@ -37,6 +38,8 @@ void StartUp(LibraryState& state) {
   }
   state.itemInfoSize = state.versionNumber == 500 ? platform::MENUITEMINFO_SIZE_WITH_BITMAP
                                                   : platform::MENUITEMINFO_SIZE_WITHOUT_BITMAP;
+  // The unit conversions read the screen's resolution once, now.
+  ScreenScale();
   state.windowList = Collection::New();
   state.globalFont = PlatformMenuFont();
   state.nextItemId = 4680;

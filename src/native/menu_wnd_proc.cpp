@@ -10,6 +10,8 @@
 #include "native/handle_object.hpp"
 #include "native/native_sync.hpp"
 #include "platform/platform.hpp"
+#include "render/draw_item.hpp"
+#include "render/measure_item.hpp"
 
 namespace vellum {
 namespace {
@@ -111,9 +113,19 @@ LRESULT MenuWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
       IgnoringErrors([&] { result = HandleMenuChar(wParam, lParam); });
       return result;  // answered here, not passed on
     }
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM: {
+      // A request the library fails on counts as answered: the entry is its own.
+      bool answered = true;
+      IgnoringErrors([&] {
+        answered = uMsg == WM_MEASUREITEM ? MeasureItem(hWnd, lParam) : DrawItem(hWnd, lParam);
+      });
+      if (answered) return -1;
+      break;
+    }
     default:
-      // Measuring, painting, hot tracking and accelerators come with their subsystems; until
-      // then the window's own procedure answers them.
+      // Menu-bar hot tracking comes with its subsystem; until then the window's own procedure
+      // answers the mouse and timer messages.
       break;
   }
   return PassOn(hWnd, uMsg, wParam, lParam);

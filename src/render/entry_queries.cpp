@@ -1,7 +1,6 @@
 #include "render/entry_queries.hpp"
 
 #include "accel/accelerator.hpp"
-#include "accel/accelerator_text.hpp"
 #include "items/menu_item.hpp"
 #include "model/library_state.hpp"
 #include "model/menu.hpp"
@@ -21,9 +20,7 @@ MenuDrawStyleBits ActiveDrawStyle() {
 
 String AcceleratorText(const MenuItem& item) {
   const Ref<Accelerator> accelerator = item.Accelerator();
-  if (!accelerator || accelerator->KeyCode() == 0) return {};
-  return FormatAccelerator(
-      {accelerator->KeyCode(), accelerator->Shift(), accelerator->CommandKey()});
+  return accelerator ? accelerator->AccelWord() : String();
 }
 
 MeasureItemRecord ToMeasureItemRecord(const platform::MEASUREITEMSTRUCT& request) {

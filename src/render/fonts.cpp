@@ -35,6 +35,7 @@ Ref<StdFont> FontOf(const Ref<Object>& object) {
     own = item->Visual()->Font();
     parent = item->Parent();
   } else if (const auto sidebar = std::dynamic_pointer_cast<Sidebar>(object)) {
+    own = sidebar->Visual()->Font();
     parent = sidebar->Parent();
   } else {
     return nullptr;
