@@ -319,5 +319,31 @@ TEST(DrawSidebar, ThePictureSitsCentredAtTheBottomInTheBandsEndColour) {
   });
 }
 
+// The rows of column 8 of the band that carry caption ink.
+std::pair<int, int> InkRows(const EntryImage& band) {
+  int first = -1, last = -1;
+  for (int y = 0; y < band.height; ++y) {
+    if (band.At(8, y) != 0) continue;
+    if (first < 0) first = y;
+    last = y;
+  }
+  return {first, last};
+}
+
+TEST(DrawSidebar, TheCaptionStartsTenPixelsFromTheEndItsAlignmentNames) {
+  OnFreshThread([] {
+    SidebarMenus menus;
+    menus.sidebar->Visual()->TextAlign(taLeft);  // written upwards from the bottom
+    const EntryImage up = menus.Shown(false).first;
+    // Six 8-pixel cells of the bold face (inked along their whole length) end at H - 10.
+    EXPECT_EQ(InkRows(up), std::make_pair(up.height - 10 - 48, up.height - 10 - 1));
+
+    menus.sidebar->Escapement(esc270);
+    menus.sidebar->Visual()->TextAlign(taRight);  // written downwards from the top
+    const EntryImage down = menus.Shown(false).first;
+    EXPECT_EQ(InkRows(down), std::make_pair(10, 10 + 48 - 1));
+  });
+}
+
 }  // namespace
 }  // namespace vellum
