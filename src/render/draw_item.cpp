@@ -23,7 +23,6 @@
 #include "render/multi_gradient.hpp"
 #include "render/picture_drawing.hpp"
 #include "render/scoped_object.hpp"
-#include "units/picture_size.hpp"
 
 namespace vellum {
 
@@ -155,14 +154,9 @@ class ItemPainter {
 
     // A checked item shows only its check picture, an unchecked one only its picture.
     image_ = item_.Checked() ? item_.CheckedPicture() : item_.Picture();
-    if (visual_.ScaleImages()) {
-      imgW_ = visual_.ImageScaleWidth();
-      imgH_ = visual_.ImageScaleHeight();
-    } else if (image_) {
-      const SIZE pixels = PicturePixelSize(image_);
-      imgW_ = pixels.cx;
-      imgH_ = pixels.cy;
-    }
+    const SIZE size = PaintedImageSize(visual_, image_);
+    imgW_ = size.cx;
+    imgH_ = size.cy;
     // The flat style lines every image up in the menu's widest column.
     if (xp_) imgW_ = (rtl_ ? colR_ : colL_) - layout::kImageCellPadding;
 

@@ -15,15 +15,12 @@
 #include "render/picture_drawing.hpp"
 #include "render/scoped_object.hpp"
 #include "render/text_drawing.hpp"
-#include "units/picture_size.hpp"
 
 namespace vellum {
 
 using namespace platform;
 
 namespace {
-
-constexpr std::int32_t kDefaultPictureSize = 16;
 
 // The colour the band ends in, which the picture's background takes so that it blends in.
 std::int32_t EndColor(const ItemVisualProperties& visual, bool selected) {
@@ -70,16 +67,9 @@ class SidebarPainter {
 
   void PictureSize() {
     image_ = sidebar_.Picture();
-    if (visual_.ScaleImages()) {
-      imgW_ = visual_.ImageScaleWidth();
-      imgH_ = visual_.ImageScaleHeight();
-    } else if (image_) {
-      const SIZE pixels = PicturePixelSize(image_);
-      imgW_ = pixels.cx;
-      imgH_ = pixels.cy;
-    } else {
-      imgW_ = imgH_ = kDefaultPictureSize;
-    }
+    const SIZE size = PaintedImageSize(visual_, image_);
+    imgW_ = size.cx;
+    imgH_ = size.cy;
   }
 
   // The band's colours run from top to bottom.

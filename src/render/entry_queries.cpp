@@ -5,6 +5,7 @@
 #include "model/library_state.hpp"
 #include "model/menu.hpp"
 #include "model/menus.hpp"
+#include "units/picture_size.hpp"
 
 namespace vellum {
 
@@ -21,6 +22,13 @@ MenuDrawStyleBits ActiveDrawStyle() {
 String AcceleratorText(const MenuItem& item) {
   const Ref<Accelerator> accelerator = item.Accelerator();
   return accelerator ? accelerator->AccelWord() : String();
+}
+
+platform::SIZE PaintedImageSize(const ItemVisualProperties& visual, const Ref<Object>& image) {
+  constexpr platform::LONG kDefaultImageSize = 16;
+  if (visual.ScaleImages()) return {visual.ImageScaleWidth(), visual.ImageScaleHeight()};
+  if (image) return PicturePixelSize(image);
+  return {kDefaultImageSize, kDefaultImageSize};
 }
 
 MeasureItemRecord ToMeasureItemRecord(const platform::MEASUREITEMSTRUCT& request) {

@@ -17,6 +17,10 @@ MenuDrawStyleBits ActiveDrawStyle();
 // The item's accelerator as shown beside its caption; empty without one.
 String AcceleratorText(const MenuItem& item);
 
+// The size an entry paints its image at: the style's scale when it scales images, else the
+// image's own pixel size, else (no image) 16 x 16.
+platform::SIZE PaintedImageSize(const ItemVisualProperties& visual, const Ref<Object>& image);
+
 // The platform's requests in the 32-bit layout the visual record keeps.
 MeasureItemRecord ToMeasureItemRecord(const platform::MEASUREITEMSTRUCT& request);
 DrawItemRecord ToDrawItemRecord(const platform::DRAWITEMSTRUCT& request);

@@ -97,6 +97,16 @@ TEST(DrawItem, APlainPopupItemShowsItsBackgroundBetweenMenuColouredEdgesAndItsCa
   });
 }
 
+TEST(DrawItem, AnUnscaledItemWithoutPictureKeepsTheDefaultImageWidth) {
+  OnFreshThread([] {
+    PaintedMenus menus;
+    menus.save->Visual()->ScaleImages(false);
+    const EntryImage save = menus.FileEntry(kSave);
+    EXPECT_EQ(save.At(25, 8), kGreen);
+    EXPECT_EQ(save.At(26, 8), kBlack);
+  });
+}
+
 TEST(DrawItem, ASelectedItemGetsTheSelectionBandAcrossItsWholeWidth) {
   OnFreshThread([] {
     PaintedMenus menus;
