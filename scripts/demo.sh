@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# The main job: installs what is missing, builds Release and runs the demo.
+# The main job: installs what is missing, builds Release and renders the embedded sample menus
+# to PNG pictures, printing their paths. Arguments go to vellum-render (see --help); without
+# any, the pictures go to build/release/render.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VELLUM_DEMO_BUILD_DIR:-$root/build/release}"
@@ -8,5 +10,8 @@ build="${VELLUM_DEMO_BUILD_DIR:-$root/build/release}"
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELLUM_BUILD_TESTS=OFF \
   -DVELLUM_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" --parallel "$(nproc)" --target vellum-demo
-"$build/tools/vellum-demo" "${@:-$build/vellum-demo.json}"
+cmake --build "$build" --parallel "$(nproc)" --target vellum-render >/dev/null
+if [ $# -eq 0 ]; then
+  set -- --out "$build/render"
+fi
+"$build/tools/vellum-render/vellum-render" "$@"

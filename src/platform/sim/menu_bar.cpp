@@ -1,6 +1,7 @@
 // Menu bars: a window's menu, its rows of entries under the title bar, and DrawMenuBar, which
 // paints the owner-drawn entries on the window's surface.
 #include "platform/sim/call_arguments.hpp"
+#include "platform/sim/gdi/chrome.hpp"
 #include "platform/sim/menu_layout.hpp"
 #include "platform/sim/menu_loop.hpp"
 #include "platform/sim/window_table.hpp"
@@ -50,6 +51,8 @@ BOOL DrawMenuBar(HWND hWnd) {
   using namespace sim::detail;
   if (!FindWindow(hWnd)) return FALSE;
   LayOutMenuBar(hWnd);
+  if (const WindowRecord* window = FindWindow(hWnd))
+    PaintMenuBarRow(window->surface, MenuBarArea(*window));
   const int open = OpenBarEntry(hWnd);
   for (std::size_t i = 0;; ++i) {
     const WindowRecord* window = FindWindow(hWnd);

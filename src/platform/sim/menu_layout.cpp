@@ -36,7 +36,10 @@ SIZE TextEntrySize(const String& text, bool inBar) {
 }
 
 SIZE EntrySize(const MenuEntry& entry, bool inBar) {
-  if (IsOwnerDrawn(entry)) return entry.measured ? entry.measuredSize : SIZE{};
+  if (IsOwnerDrawn(entry)) {
+    if (!entry.measured) return SIZE{};
+    return {entry.measuredSize.cx + (inBar ? kBarOwnerDrawnPadding : 0), entry.measuredSize.cy};
+  }
   if (IsSeparator(entry)) return inBar ? SIZE{} : SIZE{0, kPopupSeparatorHeight};
   if (entry.type & MFT_BITMAP) {
     if (inBar) return {kBitmapEntrySize + 2 * kBarTextMargin, kMenuBarRowHeight};

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/sim/driver.hpp"
+#include "platform/sim/gdi/chrome.hpp"
 #include "platform/sim/input_state.hpp"
 #include "platform/sim/menu_layout.hpp"
 #include "platform/sim/surfaces.hpp"
@@ -46,8 +47,14 @@ void PaintLevelEntry(Session& s, std::size_t depth, std::size_t index, UINT acti
   const MenuEntry* entry = FindEntry({level.menu, index});
   if (!entry) return;
   const bool selected = level.hot == static_cast<int>(index);
-  PaintEntry(s.owner, level.menu, index, level.surface, level.entries[index], action,
-             PaintState(s, *entry, selected));
+  const HMENU menu = level.menu;
+  const HDC surface = level.surface;
+  const RECT rect = level.entries[index];
+  const bool opensSubmenu = HasLiveSubmenu(*entry);
+  PaintEntry(s.owner, menu, index, surface, rect, action, PaintState(s, *entry, selected));
+  // The platform adds the arrow of a submenu entry after the owner has painted it.
+  if (opensSubmenu && depth < s.levels.size() && s.levels[depth].surface == surface)
+    PaintSubmenuArrow(surface, rect);
 }
 
 void PaintBarEntry(Session& s, int index, bool selected) {
@@ -156,6 +163,7 @@ bool OpenLevel(Session& s, HMENU menu, UINT positionInParent, const Placer& plac
   level.entries = layout.entries;
   level.visible = layout.visible;
   level.surface = CreateSurfaceDC(layout.size.cx, layout.size.cy, origin);
+  PaintPopupFrame(level.surface);
   s.levels.push_back(std::move(level));
   const std::size_t depth = s.levels.size() - 1;
   for (std::size_t i = 0; i < layout.entries.size(); ++i) {

@@ -1,6 +1,7 @@
 // Top-level windows: creation through the driver, placement, the procedure chain
 // (GetWindowLongA / SetWindowLongA), destruction, and their geometry for the raster engine.
 #include "platform/sim/call_arguments.hpp"
+#include "platform/sim/gdi/chrome.hpp"
 #include "platform/sim/menu_table.hpp"
 #include "platform/sim/surfaces.hpp"
 #include "platform/sim/timer_table.hpp"
@@ -51,7 +52,11 @@ HWND CreateWindow(const String& title, const RECT& bounds, WNDPROC proc) {
   detail::RememberProcedure(record.proc);
   record.surface = detail::CreateSurfaceDC(bounds.right - bounds.left, bounds.bottom - bounds.top,
                                            {bounds.left, bounds.top});
-  return detail::AddWindow(std::move(record));
+  const HWND hWnd = detail::AddWindow(std::move(record));
+  const detail::WindowRecord& added = *detail::FindWindow(hWnd);
+  detail::PaintWindowFrame(added.surface, detail::CaptionArea(added), detail::ClientArea(added),
+                           title);
+  return hWnd;
 }
 
 void SetPlacement(HWND hWnd, Placement placement) {

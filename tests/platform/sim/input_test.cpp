@@ -50,7 +50,8 @@ TEST(UserMouse, NonClientMovesCarryTheHitCodeAndTheScreenPoint) {
     EXPECT_FALSE(GetCursorPos(nullptr));
 
     ASSERT_TRUE(user.MoveMouseOverMenuBar(hWnd, 0));
-    EXPECT_EQ(Recorder().messages.back().lParam, MAKELPARAM(154, 133));
+    // The entry measures 100 and gets 8 more: its middle is 4 + 54 from the window's left.
+    EXPECT_EQ(Recorder().messages.back().lParam, MAKELPARAM(158, 133));
     EXPECT_FALSE(user.MoveMouseOverMenuBar(hWnd, 1));
   });
 }

@@ -190,8 +190,10 @@ struct BarFixture {
   BarFixture() {
     Recorder().sizeOf = [this](UINT id) { return SIZE{widths[id], 20}; };
   }
+  // An entry that gets `width`: owner-drawn bar entries are given 8 pixels beside the width
+  // they measure.
   void Entry(UINT id, LONG width, UINT flags = 0) {
-    widths[id] = width;
+    widths[id] = width - 8;
     AppendMenuA(bar, MF_OWNERDRAW | flags, id, nullptr);
   }
   std::vector<RECT> WindowRects() {

@@ -54,6 +54,9 @@ bool SaveWindowPng(platform::HWND window, const std::string& path);
 // The desktop, then every window bottom to top, then the open popup menus in the order they
 // opened.
 bool SaveScreenPng(const std::string& path);
+// Only `area` of that picture (screen coordinates, clipped to the screen); false when nothing of
+// it lies on the screen.
+bool SaveScreenPng(const std::string& path, const platform::RECT& area);
 
 // A new bitmap with the file's pixels; pixels less than half opaque become light grey
 // RGB(192, 192, 192), the colour menus treat as a bitmap's transparent background. 0 when the

@@ -1,4 +1,6 @@
 // The driver's PNG pictures of bitmaps, windows and the composited screen, and PNG loading.
+#include <algorithm>
+
 #include "platform/automation/png_codec.hpp"
 #include "platform/sim/gdi/gdi_tables.hpp"
 #include "platform/sim/gdi/screen.hpp"
@@ -25,6 +27,22 @@ void Compose(Pixmap& screen, const Pixmap& layer, platform::POINT at) {
                  static_cast<int>(at.y + static_cast<long long>(y)), layer.At(x, y));
 }
 
+// The desktop with every window and open popup composed over it.
+Pixmap ComposeScreen() {
+  Pixmap screen = *Desktop();
+  for (platform::HWND window : WindowsBottomToTop()) {
+    const std::optional<WindowGeometry> geometry = GetWindowGeometry(window);
+    const DeviceContext* surface = geometry ? FindDC(geometry->surface) : nullptr;
+    if (surface && surface->surface)
+      Compose(screen, *surface->surface, {geometry->window.left, geometry->window.top});
+  }
+  for (platform::HDC popup : OpenPopupSurfaces()) {
+    const DeviceContext* surface = FindDC(popup);
+    if (surface && surface->surface) Compose(screen, *surface->surface, surface->screenOrigin);
+  }
+  return screen;
+}
+
 }  // namespace
 
 bool SaveBitmapPng(platform::HBITMAP bitmap, const std::string& path) {
@@ -40,18 +58,21 @@ bool SaveWindowPng(platform::HWND window, const std::string& path) {
 }
 
 bool SaveScreenPng(const std::string& path) {
-  Pixmap screen = *Desktop();
-  for (platform::HWND window : WindowsBottomToTop()) {
-    const std::optional<WindowGeometry> geometry = GetWindowGeometry(window);
-    const DeviceContext* surface = geometry ? FindDC(geometry->surface) : nullptr;
-    if (surface && surface->surface)
-      Compose(screen, *surface->surface, {geometry->window.left, geometry->window.top});
-  }
-  for (platform::HDC popup : OpenPopupSurfaces()) {
-    const DeviceContext* surface = FindDC(popup);
-    if (surface && surface->surface) Compose(screen, *surface->surface, surface->screenOrigin);
-  }
-  return SavePixmap(screen, path);
+  return SavePixmap(ComposeScreen(), path);
+}
+
+bool SaveScreenPng(const std::string& path, const platform::RECT& area) {
+  const Pixmap screen = ComposeScreen();
+  const int left = std::max<int>(area.left, 0);
+  const int top = std::max<int>(area.top, 0);
+  const int right = std::min<int>(area.right, screen.width);
+  const int bottom = std::min<int>(area.bottom, screen.height);
+  if (right <= left || bottom <= top) return false;
+  Pixmap part(right - left, bottom - top);
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x)
+      part.At(x - left, y - top) = screen.At(x, y);
+  return SavePixmap(part, path);
 }
 
 platform::HBITMAP LoadBitmapPng(const std::string& path) {

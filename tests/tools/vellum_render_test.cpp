@@ -1,0 +1,134 @@
+// vellum-render as a user runs it: the sample's tour writes a picture of every popup in both
+// draw styles, the options pick style, scheme, popups and hovered entry, and a bad name fails
+// with a message that says which.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+#include "platform/platform.hpp"
+#include "platform/sim/sim.hpp"
+#include "support/fresh_thread.hpp"
+
+namespace vellum {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::COLORREF;
+using platform::RGB;
+
+struct ToolRun {
+  int exitCode = -1;
+  std::string output;  // standard output and error together
+
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    std::istringstream stream(output);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+  }
+};
+
+ToolRun RenderTool(const std::string& arguments) {
+  ToolRun run;
+  const std::string command = std::string(VELLUM_RENDER_PATH) + " " + arguments + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  std::array<char, 512> buffer;
+  while (std::fgets(buffer.data(), buffer.size(), pipe)) run.output += buffer.data();
+  const int status = pclose(pipe);
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+// A fresh folder for one test's pictures.
+fs::path OutDir(const std::string& name) {
+  const char* dir = std::getenv("VELLUM_TEST_TMPDIR");
+  const fs::path folder = fs::path(dir && *dir ? dir : "/tmp") / "vellum-render" / name;
+  fs::remove_all(folder);
+  return folder;
+}
+
+// The distinct colours of a PNG file, read back through the sim (on a thread of its own, so
+// that the test's own sim state is not touched).
+std::set<COLORREF> ColorsOf(const fs::path& file) {
+  std::set<COLORREF> colors;
+  testing::OnFreshThread([&] {
+    const platform::HBITMAP bitmap = sim::LoadBitmapPng(file.string());
+    for (COLORREF pixel : sim::BitmapPixels(bitmap)) colors.insert(pixel);
+    platform::DeleteObject(bitmap);
+  });
+  return colors;
+}
+
+constexpr COLORREF kClassicHighlight = RGB(10, 36, 106);  // selection band of the Office style
+constexpr COLORREF kTooltipYellow = RGB(255, 255, 225);   // selection band of the XP style
+constexpr COLORREF kDarkDesktop = RGB(20, 20, 24);
+constexpr COLORREF kDarkTooltip = RGB(45, 45, 48);  // the XP selection band in the dark scheme
+
+TEST(VellumRender, TheSampleTourPicturesEveryPopupInBothStyles) {
+  const fs::path out = OutDir("tour");
+  const ToolRun run = RenderTool("--out " + out.string());
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+
+  std::vector<std::string> expected;
+  for (const char* style : {"office", "xp"}) {
+    for (const char* scene : {"file", "file-recent-files", "edit", "view-zoom", "help"})
+      expected.push_back((out / (std::string(style) + "-" + scene + ".png")).string());
+  }
+  EXPECT_EQ(run.Lines(), expected) << "the paths of the pictures written, one per line";
+
+  for (const std::string& file : expected) {
+    ASSERT_TRUE(fs::exists(file)) << file;
+    const std::set<COLORREF> colors = ColorsOf(file);
+    EXPECT_GT(colors.size(), 32u) << file << " is blank or nearly so";
+    const bool office = fs::path(file).filename().string().starts_with("office-");
+    EXPECT_EQ(colors.count(office ? kClassicHighlight : kTooltipYellow), 1u)
+        << file << " shows no entry under the mouse in its style's selection colour";
+  }
+}
+
+TEST(VellumRender, OptionsPickStyleSchemePopupsAndTheEntryUnderTheMouse) {
+  const fs::path out = OutDir("options");
+  const ToolRun run = RenderTool("--style xp --scheme dark --open ' file > recent files ' --hover '2 TODO.TXT' --out " +
+                             out.string());
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  const fs::path file = out / "xp-dark-file-recent-files.png";
+  EXPECT_EQ(run.Lines(), std::vector<std::string>{file.string()});
+  const std::set<COLORREF> colors = ColorsOf(file);
+  EXPECT_EQ(colors.count(kDarkDesktop), 1u) << "the dark scheme's desktop";
+  EXPECT_EQ(colors.count(kDarkTooltip), 1u) << "2 todo.txt under the mouse";
+  EXPECT_EQ(colors.count(kTooltipYellow), 0u) << "no colour of the classic scheme";
+  EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 1);
+}
+
+TEST(VellumRender, ABadNameFailsWithAMessageThatSaysWhichAndWritesNothing) {
+  const struct {
+    const char* arguments;
+    const char* message;
+  } cases[] = {
+      {"--open 'File>Nope'", "no entry \"Nope\" in \"File\""},
+      {"--open 'Edit>Cut>Deeper'", "no popup opens from \"Edit>Cut\""},
+      {"--open 'File>'", "no entry \"\" in \"File\""},
+      {"--open Help --hover Nope", "no entry \"Nope\" in \"Help\""},
+      {"--hover Save", "--hover needs an open popup"},
+      {"--style vga", "vga"},
+      {"--scheme sepia", "sepia"},
+  };
+  for (const auto& c : cases) {
+    const fs::path out = OutDir("bad");
+    const ToolRun run = RenderTool(std::string(c.arguments) + " --out " + out.string());
+    EXPECT_NE(run.exitCode, 0) << c.arguments;
+    EXPECT_NE(run.output.find(c.message), std::string::npos) << c.arguments << ": " << run.output;
+    EXPECT_FALSE(fs::exists(out) && !fs::is_empty(out)) << c.arguments;
+  }
+}
+
+}  // namespace
+}  // namespace vellum

@@ -1,0 +1,90 @@
+// vellum-render: renders the embedded sample menus on the simulated screen and writes PNG
+// pictures of them, with the popups open as a user would open them. Prints the files written.
+//
+//   vellum-render                                  the sample's tour, both draw styles
+//   vellum-render --style xp --open "File>Recent Files" --hover "2 todo.txt" --out pictures
+#include <cstdio>
+#include <exception>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "platform/automation/error.hpp"
+#include "scene.hpp"
+
+namespace {
+
+using vellum::render_tool::Scene;
+
+// The pictures a run without --open takes: every popup of the bar, the nested ones included,
+// each with the mouse on an entry that shows the selection look.
+std::vector<Scene> SampleTour() {
+  return {{{"File"}, "Save", "file"},
+          {{"File", "Recent Files"}, "2 todo.txt", "file-recent-files"},
+          {{"Edit"}, "Replace...", "edit"},
+          {{"View", "Zoom"}, "Zoom In", "view-zoom"},
+          {{"Help"}, "Contents", "help"}};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace vellum::render_tool;
+
+  CLI::App app{"Renders the embedded sample menus to PNG pictures on the simulated screen.",
+               "vellum-render"};
+  std::vector<std::string> styleNames;
+  std::string open;
+  std::string hover;
+  std::string schemeName = "classic";
+  std::string out = "vellum-render";
+  const std::map<std::string, vellum::MenuDrawStyleBits> styles = {
+      {"office", vellum::mdsOffice}, {"xp", vellum::mdsOfficeXP}};
+  const std::map<std::string, vellum::sim::ColorScheme> schemes = {
+      {"classic", vellum::sim::ColorScheme::Classic},
+      {"dark", vellum::sim::ColorScheme::Dark},
+      {"high-contrast", vellum::sim::ColorScheme::HighContrast}};
+  app.add_option("--style", styleNames, "Draw style: office or xp (default: both)")
+      ->check(CLI::IsMember({"office", "xp"}))
+      ->take_all();
+  app.add_option("--open", open, "Popups to open, as a path of captions or keys: \"File>Recent Files\"");
+  app.add_option("--hover", hover, "The entry of the innermost open popup the mouse rests on");
+  app.add_option("--scheme", schemeName, "System colours: classic, dark or high-contrast")
+      ->check(CLI::IsMember({"classic", "dark", "high-contrast"}));
+  app.add_option("--out", out, "Folder the pictures are written to")->capture_default_str();
+  CLI11_PARSE(app, argc, argv);
+
+  if (styleNames.empty()) styleNames = {"office", "xp"};
+  std::vector<Scene> scenes;
+  if (open.empty()) {
+    if (!hover.empty()) {
+      std::fprintf(stderr, "vellum-render: --hover needs an open popup: name one with --open\n");
+      return 2;
+    }
+    scenes = SampleTour();
+  } else {
+    const std::vector<std::string> path = SplitMenuPath(open);
+    scenes.push_back({path, hover, SceneName(path)});
+  }
+
+  try {
+    for (const std::string& style : styleNames) {
+      RenderJob job{styles.at(style), schemes.at(schemeName), out, scenes};
+      const std::string prefix = style + (schemeName == "classic" ? "" : "-" + schemeName) + "-";
+      for (Scene& scene : job.scenes) scene.name = prefix + scene.name;
+      for (const auto& file : RenderSample(job)) std::printf("%s\n", file.string().c_str());
+    }
+  } catch (const RenderError& error) {
+    std::fprintf(stderr, "vellum-render: %s\n", error.what());
+    return 2;
+  } catch (const vellum::AutomationError& error) {
+    std::fprintf(stderr, "vellum-render: %s\n", vellum::StringToUtf8(error.Description()).c_str());
+    return 1;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "vellum-render: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}

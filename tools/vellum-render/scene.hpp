@@ -1,0 +1,45 @@
+#pragma once
+// What one picture shows: the popups open along a path from the menu bar, the entry the mouse
+// rests on, and the file it is written to.
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "model/menu_constants.hpp"
+#include "platform/sim/gdi/screen.hpp"
+
+namespace vellum::render_tool {
+
+struct Scene {
+  std::vector<std::string> path;  // captions or keys, from the menu bar down; empty: bar only
+  std::string hover;              // an entry of the innermost open popup; empty: none
+  std::string name;               // the file name, without folder and extension
+};
+
+struct RenderJob {
+  MenuDrawStyleBits style = mdsOffice;
+  sim::ColorScheme scheme = sim::ColorScheme::Classic;
+  std::filesystem::path outDir;
+  std::vector<Scene> scenes;
+};
+
+// A name that matches no entry, or a picture that could not be written.
+class RenderError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// "File>Recent Files" -> {"File", "Recent Files"}; blanks around each name are dropped.
+std::vector<std::string> SplitMenuPath(const std::string& text);
+
+// A file-name stem for a path: "File>Recent Files" -> "file-recent-files".
+std::string SceneName(const std::vector<std::string>& path);
+
+// Renders the embedded sample once per scene, on a thread of its own so that the sim and the
+// library start fresh, and returns the files written, in scene order. Every name is checked
+// before the first picture is taken. Throws RenderError.
+std::vector<std::filesystem::path> RenderSample(const RenderJob& job);
+
+}  // namespace vellum::render_tool
