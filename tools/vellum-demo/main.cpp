@@ -1,4 +1,4 @@
-// The demo host: until menus paint themselves, it builds a menu bar with popups, shows the
+// The text demo host: it builds a menu bar with popups, shows the
 // native menus the library keeps in step, attaches the bar to a simulated window, lets a
 // simulated user choose entries, and saves a property bag, saying in plain text what happened.
 #include <cstdio>

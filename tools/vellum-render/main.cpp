@@ -40,8 +40,8 @@ int main(int argc, char** argv) {
   std::string hover;
   std::string schemeName = "classic";
   std::string out = "vellum-render";
-  const std::map<std::string, vellum::MenuDrawStyleBits> styles = {
-      {"office", vellum::mdsOffice}, {"xp", vellum::mdsOfficeXP}};
+  const std::map<std::string, vellum::MenuDrawStyleBits> styles = {{"office", vellum::mdsOffice},
+                                                                   {"xp", vellum::mdsOfficeXP}};
   const std::map<std::string, vellum::sim::ColorScheme> schemes = {
       {"classic", vellum::sim::ColorScheme::Classic},
       {"dark", vellum::sim::ColorScheme::Dark},
@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
   app.add_option("--style", styleNames, "Draw style: office or xp (default: both)")
       ->check(CLI::IsMember({"office", "xp"}))
       ->take_all();
-  app.add_option("--open", open, "Popups to open, as a path of captions or keys: \"File>Recent Files\"");
+  app.add_option("--open", open,
+                 "Popups to open, as a path of captions or keys: \"File>Recent Files\"");
   app.add_option("--hover", hover, "The entry of the innermost open popup the mouse rests on");
   app.add_option("--scheme", schemeName, "System colours: classic, dark or high-contrast")
       ->check(CLI::IsMember({"classic", "dark", "high-contrast"}));
@@ -73,8 +74,10 @@ int main(int argc, char** argv) {
     for (const std::string& style : styleNames) {
       RenderJob job{styles.at(style), schemes.at(schemeName), out, scenes};
       const std::string prefix = style + (schemeName == "classic" ? "" : "-" + schemeName) + "-";
-      for (Scene& scene : job.scenes) scene.name = prefix + scene.name;
-      for (const auto& file : RenderSample(job)) std::printf("%s\n", file.string().c_str());
+      for (Scene& scene : job.scenes)
+        scene.name = prefix + scene.name;
+      for (const auto& file : RenderSample(job))
+        std::printf("%s\n", file.string().c_str());
     }
   } catch (const RenderError& error) {
     std::fprintf(stderr, "vellum-render: %s\n", error.what());

@@ -58,8 +58,7 @@ void AddSidebar(const Ref<SubMenu>& menu, MenuDrawStyleBits style) {
 
 void BuildFile(const Ref<SubMenu>& file, MenuDrawStyleBits style) {
   Add(file, u"&New", u"New", u"Ctrl+N", MakeSamplePicture(SamplePicture::New));
-  Add(file, u"&Open...", u"Open", u"Ctrl+O", MakeSamplePicture(SamplePicture::Open))
-      ->Default(true);
+  Add(file, u"&Open...", u"Open", u"Ctrl+O", MakeSamplePicture(SamplePicture::Open))->Default(true);
   Add(file, u"&Save", u"Save", u"Ctrl+S", MakeSamplePicture(SamplePicture::Save));
   Add(file, u"Save &As...", u"SaveAs");
   AddCaptionSeparator(file, u"Recent work", u"RecentHeading");

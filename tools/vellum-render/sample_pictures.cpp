@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi32_types.hpp"
@@ -19,90 +20,223 @@ using platform::RGB;
 constexpr int kSize = 16;
 using Art = std::array<std::string_view, kSize>;
 
-// The palette the tables are written in; '.' is transparent.
+// The palette the tables are written in; any other character is transparent.
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
+constexpr std::pair<char, COLORREF> kPalette[] = {
+    {'k', RGB(40, 40, 48)},     // outline
+    {'w', RGB(255, 255, 255)},  // paper
+    {'g', RGB(176, 184, 196)},  // text lines, metal
+    {'G', RGB(96, 104, 116)},   // shadowed metal
+    {'b', RGB(52, 110, 200)},   // blue
+    {'B', RGB(28, 64, 140)},    // dark blue
+    {'y', RGB(232, 176, 40)},   // folder back
+    {'Y', RGB(255, 220, 110)},  // folder front
+    {'o', RGB(176, 120, 64)},   // clipboard
+    {'r', RGB(200, 48, 48)},    // scissor handles
+    {'n', RGB(60, 180, 80)},    // printer lamp
+};
+
 COLORREF ColorOf(char code) {
-  switch (code) {
-    case 'k': return RGB(40, 40, 48);     // outline
-    case 'w': return RGB(255, 255, 255);  // paper
-    case 'g': return RGB(176, 184, 196);  // text lines, metal
-    case 'G': return RGB(96, 104, 116);   // shadowed metal
-    case 'b': return RGB(52, 110, 200);   // blue
-    case 'B': return RGB(28, 64, 140);    // dark blue
-    case 'y': return RGB(232, 176, 40);   // folder back
-    case 'Y': return RGB(255, 220, 110);  // folder front
-    case 'o': return RGB(176, 120, 64);   // clipboard
-    case 'r': return RGB(200, 48, 48);    // red handles
-    case 'n': return RGB(60, 180, 80);    // green lamp
-    default: return kTransparent;
-  }
+  for (const auto& [key, color] : kPalette)
+    if (key == code) return color;
+  return kTransparent;
 }
 
+// One string per row keeps the pictures visible.
+// clang-format off
 constexpr Art kNew = {
-    "................", "..kkkkkkkk......", "..kwwwwwwkk.....", "..kwwwwwwkwk....",
-    "..kwwwwwwkkkk...", "..kwwwwwwwwwk...", "..kwgggggwwwk...", "..kwwwwwwwwwk...",
-    "..kwgggggggwk...", "..kwwwwwwwwwk...", "..kwgggggggwk...", "..kwwwwwwwwwk...",
-    "..kwgggggggwk...", "..kwwwwwwwwwk...", "..kkkkkkkkkkk...", "................"};
+    "................",
+    "..kkkkkkkk......",
+    "..kwwwwwwkk.....",
+    "..kwwwwwwkwk....",
+    "..kwwwwwwkkkk...",
+    "..kwwwwwwwwwk...",
+    "..kwgggggwwwk...",
+    "..kwwwwwwwwwk...",
+    "..kwgggggggwk...",
+    "..kwwwwwwwwwk...",
+    "..kwgggggggwk...",
+    "..kwwwwwwwwwk...",
+    "..kwgggggggwk...",
+    "..kwwwwwwwwwk...",
+    "..kkkkkkkkkkk...",
+    "................",
+};
 
 constexpr Art kOpen = {
-    "................", "................", ".kkkkk..........", "kyyyyyk.........",
-    "kyyyyyykkkkkkk..", "kyyyyyyyyyyyyk..", "kyyyyyyyyyyyyk..", "kyykkkkkkkkkkkkk",
-    "kyykYYYYYYYYYYYk", "kykYYYYYYYYYYYk.", "kykYYYYYYYYYYYk.", "kkYYYYYYYYYYYk..",
-    "kkYYYYYYYYYYYk..", "kkkkkkkkkkkkk...", "................", "................"};
+    "................",
+    "................",
+    ".kkkkk..........",
+    "kyyyyyk.........",
+    "kyyyyyykkkkkkk..",
+    "kyyyyyyyyyyyyk..",
+    "kyyyyyyyyyyyyk..",
+    "kyykkkkkkkkkkkkk",
+    "kyykYYYYYYYYYYYk",
+    "kykYYYYYYYYYYYk.",
+    "kykYYYYYYYYYYYk.",
+    "kkYYYYYYYYYYYk..",
+    "kkYYYYYYYYYYYk..",
+    "kkkkkkkkkkkkk...",
+    "................",
+    "................",
+};
 
 constexpr Art kSave = {
-    "................", ".kkkkkkkkkkkkkk.", ".kBbwwwwwwwwbBk.", ".kBbwggggggwbBk.",
-    ".kBbwwwwwwwwbBk.", ".kBbwggggggwbBk.", ".kBbwwwwwwwwbBk.", ".kBbbbbbbbbbbBk.",
-    ".kBbbbbbbbbbbBk.", ".kBbbgggggggbBk.", ".kBbbgGGgggggBk.", ".kBbbgGGgggggBk.",
-    ".kBbbgGGgggggBk.", ".kkkkkkkkkkkkkk.", "................", "................"};
+    "................",
+    ".kkkkkkkkkkkkkk.",
+    ".kBbwwwwwwwwbBk.",
+    ".kBbwggggggwbBk.",
+    ".kBbwwwwwwwwbBk.",
+    ".kBbwggggggwbBk.",
+    ".kBbwwwwwwwwbBk.",
+    ".kBbbbbbbbbbbBk.",
+    ".kBbbbbbbbbbbBk.",
+    ".kBbbgggggggbBk.",
+    ".kBbbgGGgggggBk.",
+    ".kBbbgGGgggggBk.",
+    ".kBbbgGGgggggBk.",
+    ".kkkkkkkkkkkkkk.",
+    "................",
+    "................",
+};
 
 constexpr Art kPrint = {
-    "................", "....kkkkkkkk....", "....kwwwwwwk....", "....kwggggwk....",
-    "....kwwwwwwk....", "..kkkkkkkkkkkk..", ".kggggggggggggk.", ".kgwwwwwwwwwngk.",
-    ".kggggggggggggk.", ".kGGGGGGGGGGGGk.", ".kGkkkkkkkkkkGk.", ".kkkwwwwwwwwkkk.",
-    "...kwggggggwk...", "...kwwwwwwwwk...", "...kkkkkkkkkk...", "................"};
+    "................",
+    "....kkkkkkkk....",
+    "....kwwwwwwk....",
+    "....kwggggwk....",
+    "....kwwwwwwk....",
+    "..kkkkkkkkkkkk..",
+    ".kggggggggggggk.",
+    ".kgwwwwwwwwwngk.",
+    ".kggggggggggggk.",
+    ".kGGGGGGGGGGGGk.",
+    ".kGkkkkkkkkkkGk.",
+    ".kkkwwwwwwwwkkk.",
+    "...kwggggggwk...",
+    "...kwwwwwwwwk...",
+    "...kkkkkkkkkk...",
+    "................",
+};
 
 constexpr Art kCut = {
-    "................", "..k.........k...", "..kk.......kk...", "...kk.....kk....",
-    "....kk...kk.....", ".....kk.kk......", "......kkk.......", "......kGk.......",
-    ".....rk.kr......", "....r.....r.....", "..rrr.....rrr...", ".r...r...r...r..",
-    ".r...r...r...r..", ".r...r...r...r..", "..rrr.....rrr...", "................"};
+    "................",
+    "..k.........k...",
+    "..kk.......kk...",
+    "...kk.....kk....",
+    "....kk...kk.....",
+    ".....kk.kk......",
+    "......kkk.......",
+    "......kGk.......",
+    ".....rk.kr......",
+    "....r.....r.....",
+    "..rrr.....rrr...",
+    ".r...r...r...r..",
+    ".r...r...r...r..",
+    ".r...r...r...r..",
+    "..rrr.....rrr...",
+    "................",
+};
 
 constexpr Art kCopy = {
-    "................", ".kkkkkkkk.......", ".kwwwwwwk.......", ".kwggggwk.......",
-    ".kwwwwwwk.......", ".kwggkkkkkkkk...", ".kwwwkwwwwwwk...", ".kwggkwbbbbwk...",
-    ".kwwwkwwwwwwk...", ".kkkkkwbbbbwk...", ".....kwwwwwwk...", ".....kwbbbbwk...",
-    ".....kwwwwwwk...", ".....kkkkkkkk...", "................", "................"};
+    "................",
+    ".kkkkkkkk.......",
+    ".kwwwwwwk.......",
+    ".kwggggwk.......",
+    ".kwwwwwwk.......",
+    ".kwggkkkkkkkk...",
+    ".kwwwkwwwwwwk...",
+    ".kwggkwbbbbwk...",
+    ".kwwwkwwwwwwk...",
+    ".kkkkkwbbbbwk...",
+    ".....kwwwwwwk...",
+    ".....kwbbbbwk...",
+    ".....kwwwwwwk...",
+    ".....kkkkkkkk...",
+    "................",
+    "................",
+};
 
 constexpr Art kPaste = {
-    "................", ".....kkkkk......", "..kkkkgggkkkk...", ".kookGGGGGkook..",
-    ".koookkkkkooook.", ".koooooooooook..", ".kooookkkkkkkkk.", ".kooookwwwwwwwk.",
-    ".kooookwgggggwk.", ".kooookwwwwwwwk.", ".kooookwgggggwk.", ".kooookwwwwwwwk.",
-    ".kooookwgggwwwk.", ".kkkkkkwwwwwwwk.", "......kkkkkkkkk.", "................"};
+    "................",
+    ".....kkkkk......",
+    "..kkkkgggkkkk...",
+    ".kookGGGGGkook..",
+    ".koookkkkkooook.",
+    ".koooooooooook..",
+    ".kooookkkkkkkkk.",
+    ".kooookwwwwwwwk.",
+    ".kooookwgggggwk.",
+    ".kooookwwwwwwwk.",
+    ".kooookwgggggwk.",
+    ".kooookwwwwwwwk.",
+    ".kooookwgggwwwk.",
+    ".kkkkkkwwwwwwwk.",
+    "......kkkkkkkkk.",
+    "................",
+};
 
 constexpr Art kFind = {
-    "................", "....kkkk........", "...kwwwwk.......", "..kwbbwwwk......",
-    ".kwbwwwwwwk.....", ".kwbwwwwwwk.....", ".kwwwwwwwwk.....", ".kwwwwwwwwk.....",
-    "..kwwwwwwk......", "...kwwwwkkk.....", "....kkkkGkkk....", "..........kkk...",
-    "...........kkk..", "............kkk.", ".............kk.", "................"};
+    "................",
+    "....kkkk........",
+    "...kwwwwk.......",
+    "..kwbbwwwk......",
+    ".kwbwwwwwwk.....",
+    ".kwbwwwwwwk.....",
+    ".kwwwwwwwwk.....",
+    ".kwwwwwwwwk.....",
+    "..kwwwwwwk......",
+    "...kwwwwkkk.....",
+    "....kkkkGkkk....",
+    "..........kkk...",
+    "...........kkk..",
+    "............kkk.",
+    ".............kk.",
+    "................",
+};
 
 constexpr Art kHelp = {
-    "................", ".....BBBBBB.....", "...BBbbbbbbBB...", "..Bbbbwwwwbbbb..",
-    "..Bbbwwbbwwbbb..", ".Bbbbbbbbwwbbbb.", ".Bbbbbbbwwbbbbb.", ".Bbbbbbwwbbbbbb.",
-    ".Bbbbbbwwbbbbbb.", ".Bbbbbbbbbbbbbb.", "..Bbbbbwwbbbbb..", "..Bbbbbwwbbbbb..",
-    "...BBbbbbbbbBB..", ".....BBBBBB.....", "................", "................"};
+    "................",
+    ".....BBBBBB.....",
+    "...BBbbbbbbBB...",
+    "..Bbbbwwwwbbbb..",
+    "..Bbbwwbbwwbbb..",
+    ".Bbbbbbbbwwbbbb.",
+    ".Bbbbbbbwwbbbbb.",
+    ".Bbbbbbwwbbbbbb.",
+    ".Bbbbbbwwbbbbbb.",
+    ".Bbbbbbbbbbbbbb.",
+    "..Bbbbbwwbbbbb..",
+    "..Bbbbbwwbbbbb..",
+    "...BBbbbbbbbBB..",
+    ".....BBBBBB.....",
+    "................",
+    "................",
+};
+
+// clang-format on
 
 const Art& ArtOf(SamplePicture which) {
   switch (which) {
-    case SamplePicture::New: return kNew;
-    case SamplePicture::Open: return kOpen;
-    case SamplePicture::Save: return kSave;
-    case SamplePicture::Print: return kPrint;
-    case SamplePicture::Cut: return kCut;
-    case SamplePicture::Copy: return kCopy;
-    case SamplePicture::Paste: return kPaste;
-    case SamplePicture::Find: return kFind;
-    case SamplePicture::Help: return kHelp;
+    case SamplePicture::New:
+      return kNew;
+    case SamplePicture::Open:
+      return kOpen;
+    case SamplePicture::Save:
+      return kSave;
+    case SamplePicture::Print:
+      return kPrint;
+    case SamplePicture::Cut:
+      return kCut;
+    case SamplePicture::Copy:
+      return kCopy;
+    case SamplePicture::Paste:
+      return kPaste;
+    case SamplePicture::Find:
+      return kFind;
+    case SamplePicture::Help:
+      return kHelp;
   }
   return kNew;
 }

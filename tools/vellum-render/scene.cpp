@@ -43,7 +43,8 @@ Ref<MenuItem> FindEntry(const Menu& menu, const std::string& name) {
 
 std::string Describe(const std::vector<std::string>& path, std::size_t count) {
   std::string text;
-  for (std::size_t i = 0; i < count; ++i) text += (i ? ">" : "") + path[i];
+  for (std::size_t i = 0; i < count; ++i)
+    text += (i ? ">" : "") + path[i];
   return text.empty() ? "the menu bar" : "\"" + text + "\"";
 }
 
@@ -53,24 +54,24 @@ struct ResolvedScene {
   Ref<MenuItem> hover;
 };
 
+// Every name on the path must open a popup, and the hovered entry must be in the last one.
 ResolvedScene Resolve(const Menubar& bar, const Scene& scene) {
   ResolvedScene resolved;
   const Menu* menu = &bar;
   for (std::size_t i = 0; i < scene.path.size(); ++i) {
-    if (!menu) {
-      throw RenderError("no popup opens from " + Describe(scene.path, i) + " in the sample");
-    }
     Ref<MenuItem> item = FindEntry(*menu, scene.path[i]);
     if (!item) {
       throw RenderError("no entry \"" + scene.path[i] + "\" in " + Describe(scene.path, i));
     }
+    const Ref<SubMenu> popup = item->SubMenu();
+    if (!popup || !popup->AnyItemVisible()) {
+      throw RenderError("no popup opens from " + Describe(scene.path, i + 1));
+    }
     resolved.path.push_back(item);
-    menu = item->SubMenu() && item->SubMenu()->Count() > 0 ? item->SubMenu().get() : nullptr;
+    menu = popup.get();
   }
   if (!scene.hover.empty()) {
-    if (scene.path.empty() || !menu) {
-      throw RenderError("--hover needs an open popup: name one with --open");
-    }
+    if (scene.path.empty()) throw RenderError("--hover needs an open popup: name one with --open");
     resolved.hover = FindEntry(*menu, scene.hover);
     if (!resolved.hover) {
       throw RenderError("no entry \"" + scene.hover + "\" in " +
@@ -126,7 +127,8 @@ void Show(const Menubar& bar, platform::HWND window, const ResolvedScene& scene,
   if (scene.path.empty()) return Shoot(window, file);
 
   sim::User user;
-  for (std::size_t i = 1; i < scene.path.size(); ++i) user.Open(sim::ById(CommandOf(scene.path[i])));
+  for (std::size_t i = 1; i < scene.path.size(); ++i)
+    user.Open(sim::ById(CommandOf(scene.path[i])));
   if (scene.hover) user.Hover(sim::ById(CommandOf(scene.hover)));
   std::exception_ptr failure;
   user.Run([&] {
@@ -148,11 +150,13 @@ std::vector<std::filesystem::path> RenderHere(const RenderJob& job) {
   const Ref<Menubar> bar = BuildSampleMenus();
 
   std::vector<ResolvedScene> resolved;
-  for (const Scene& scene : job.scenes) resolved.push_back(Resolve(*bar, scene));
+  for (const Scene& scene : job.scenes)
+    resolved.push_back(Resolve(*bar, scene));
 
-  const platform::HWND window = sim::CreateWindow(
-      job.style == mdsOfficeXP ? u"Vellum sample - Office XP style" : u"Vellum sample - Office style",
-      kWindowBounds);
+  const platform::HWND window =
+      sim::CreateWindow(job.style == mdsOfficeXP ? u"Vellum sample - Office XP style"
+                                                 : u"Vellum sample - Office style",
+                        kWindowBounds);
   bar->SetWindowHandle(window);
 
   std::filesystem::create_directories(job.outDir);
@@ -191,7 +195,8 @@ std::string SceneName(const std::vector<std::string>& path) {
         name += '-';
       }
     }
-    while (!name.empty() && name.back() == '-') name.pop_back();
+    while (!name.empty() && name.back() == '-')
+      name.pop_back();
   }
   return name.empty() ? "bar" : name;
 }
