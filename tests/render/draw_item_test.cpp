@@ -118,6 +118,28 @@ TEST(DrawItem, ASelectedItemGetsTheSelectionBandAcrossItsWholeWidth) {
   });
 }
 
+// "&Save" underlines its "S" once the user works the menu with the keyboard; opened with the
+// mouse (ODS_NOACCEL) it shows no underline. The fixed face underlines on the cell's last row:
+// the caption starts at row round(21 / 2 - 13 / 2 - 1) = 3, so the line is row 15.
+TEST(DrawItem, TheMnemonicIsUnderlinedOnlyWhenKeyboardCuesShow) {
+  OnFreshThread([] {
+    PaintedMenus menus;
+    const EntryImage byMouse = menus.FileEntry(kSave);
+    EXPECT_EQ(byMouse.At(27, 15), kGreen);
+
+    EntryImage byKeys;
+    sim::User user;
+    // Down to Open, to Save, past the separator to Recent: Save is painted again, unselected.
+    user.Key(VK_DOWN).Key(VK_DOWN).Key(VK_DOWN).Run(
+        [&] { byKeys = testing::ReadPopupEntry(sim::OpenPopups().back(), kSave); });
+    user.ClickMenuBar(menus.window, 0);
+    for (int x = 25; x < 25 + testing::kCharWidth; ++x)
+      EXPECT_EQ(byKeys.At(x, 15), kBlack) << "under the S at " << x;
+    EXPECT_EQ(byKeys.At(25 + testing::kCharWidth + 1, 15), kGreen) << "nothing under the a";
+    EXPECT_EQ(byKeys.At(26, 8), kBlack) << "the S itself";
+  });
+}
+
 TEST(DrawItem, ASelectedItemWithAPictureKeepsItsImageCellInARaisedFrame) {
   OnFreshThread([] {
     PaintedMenus menus;
@@ -160,6 +182,24 @@ TEST(DrawItem, TheSeparatorIsAnEtchedLineAtMidHeight) {
     EXPECT_EQ(line.At(10, 2), System(COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(line.At(10, 1), System(COLOR_BTNSHADOW));
     EXPECT_EQ(line.At(10, 3), kGreen);
+  });
+}
+
+// A caption separator is a heading, not a choice: a raised frame round the whole entry from
+// (0, 0), its caption on the plain menu colour (separators are grayed natively).
+TEST(DrawItem, ACaptionSeparatorIsARaisedHeadingOnTheMenuColour) {
+  OnFreshThread([] {
+    PaintedMenus menus;
+    menus.save->Caption(u"Heading");
+    menus.save->SeparatorType(mstCaption);
+    menus.save->Separator(true);
+    const EntryImage heading = menus.FileEntry(kSave);
+    const int right = heading.width - 1, bottom = heading.height - 1;
+    EXPECT_EQ(heading.At(5, 0), System(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(heading.At(0, 5), System(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(heading.At(right, 5), System(COLOR_BTNSHADOW));
+    EXPECT_EQ(heading.At(5, bottom), System(COLOR_BTNSHADOW));
+    EXPECT_EQ(heading.At(3, 5), System(COLOR_MENU)) << "not the item's green";
   });
 }
 
