@@ -11,6 +11,8 @@ namespace vellum::sim::detail {
 
 std::string Hex(std::uint64_t value);
 std::string Dec(std::int64_t value);
+// The text between double quotes.
+std::string Quoted(std::string_view text);
 
 using Argument = std::pair<std::string_view, std::string>;
 

@@ -162,14 +162,13 @@ std::string MessageName(UINT message) {
 }
 
 std::string DebugString(const platform::MENUITEMINFOW& info) {
-  const std::string text =
-      HoldsText(info) ? "\"" + StringToUtf8(String(info.dwTypeData)) + "\"" : TypeDataString(info);
+  const std::string text = HoldsText(info) ? detail::Quoted(StringToUtf8(String(info.dwTypeData)))
+                                           : TypeDataString(info);
   return InfoString(info, text);
 }
 
 std::string DebugString(const platform::MENUITEMINFOA& info) {
-  const std::string text =
-      HoldsText(info) ? "\"" + std::string(info.dwTypeData) + "\"" : TypeDataString(info);
+  const std::string text = HoldsText(info) ? detail::Quoted(info.dwTypeData) : TypeDataString(info);
   return InfoString(info, text);
 }
 

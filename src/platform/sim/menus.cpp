@@ -18,6 +18,7 @@ using sim::detail::Hex;
 using sim::detail::LogCall;
 using sim::detail::MenuEntry;
 using sim::detail::MenuRecord;
+using sim::detail::Quoted;
 
 constexpr UINT kTypeFlags = MF_BITMAP | MF_MENUBARBREAK | MF_MENUBREAK | MF_OWNERDRAW |
                             MF_USECHECKBITMAPS | MF_SEPARATOR | MF_RIGHTJUSTIFY;
@@ -26,7 +27,7 @@ constexpr UINT kAppendPosition = 0xFFFFFFFF;
 
 std::string NewItemText(UINT flags, const char* newItem) {
   const bool text = (flags & (MF_BITMAP | MF_OWNERDRAW | MF_SEPARATOR)) == 0;
-  if (text && newItem) return "\"" + std::string(newItem) + "\"";
+  if (text && newItem) return Quoted(newItem);
   return Hex(reinterpret_cast<std::uintptr_t>(newItem));
 }
 

@@ -1,6 +1,7 @@
 // Text output and measurement, in the DC's font, colours, background mode and alignment.
 #include "platform/automation/string.hpp"
 #include "platform/gdi32.hpp"
+#include "platform/sim/call_arguments.hpp"
 #include "platform/sim/call_log.hpp"
 #include "platform/sim/gdi/call_format.hpp"
 #include "platform/sim/gdi/gdi_tables.hpp"
@@ -12,8 +13,9 @@ using namespace sim::detail;
 
 namespace {
 
-std::string Quoted(StringView text) {
-  return "\"" + StringToUtf8(text.substr(0, 64)) + "\"";
+// At most 64 characters of the text, quoted.
+std::string LoggedText(StringView text) {
+  return Quoted(StringToUtf8(text.substr(0, 64)));
 }
 
 // The reference point is the cell's top-left for TA_LEFT|TA_TOP; other alignments move the
@@ -70,7 +72,7 @@ BOOL TextOutA(HDC hdc, int x, int y, const char* lpString, int c) {
   const String text =
       lpString && c > 0 ? CodePageToString(std::string_view(lpString, c)) : String();
   sim::Calls().Record("TextOutA",
-                      FormatArguments("hdc=0x%X x=%d y=%d c=%d ", hdc, x, y, c) + Quoted(text));
+                      FormatArguments("hdc=0x%X x=%d y=%d c=%d ", hdc, x, y, c) + LoggedText(text));
   if (c < 0 || (c > 0 && !lpString)) return FALSE;
   return DrawText(hdc, x, y, text);
 }
@@ -78,7 +80,7 @@ BOOL TextOutA(HDC hdc, int x, int y, const char* lpString, int c) {
 BOOL TextOutW(HDC hdc, int x, int y, const WCHAR* lpString, int c) {
   const StringView text = lpString && c > 0 ? StringView(lpString, c) : StringView();
   sim::Calls().Record("TextOutW",
-                      FormatArguments("hdc=0x%X x=%d y=%d c=%d ", hdc, x, y, c) + Quoted(text));
+                      FormatArguments("hdc=0x%X x=%d y=%d c=%d ", hdc, x, y, c) + LoggedText(text));
   if (c < 0 || (c > 0 && !lpString)) return FALSE;
   return DrawText(hdc, x, y, text);
 }
@@ -87,7 +89,7 @@ BOOL GetTextExtentPoint32A(HDC hdc, const char* lpString, int c, SIZE* psizl) {
   const String text =
       lpString && c > 0 ? CodePageToString(std::string_view(lpString, c)) : String();
   sim::Calls().Record("GetTextExtentPoint32A",
-                      FormatArguments("hdc=0x%X c=%d ", hdc, c) + Quoted(text));
+                      FormatArguments("hdc=0x%X c=%d ", hdc, c) + LoggedText(text));
   if (c < 0 || (c > 0 && !lpString)) return FALSE;
   return Measure(hdc, text, psizl);
 }
@@ -95,7 +97,7 @@ BOOL GetTextExtentPoint32A(HDC hdc, const char* lpString, int c, SIZE* psizl) {
 BOOL GetTextExtentPoint32W(HDC hdc, const WCHAR* lpString, int c, SIZE* psizl) {
   const StringView text = lpString && c > 0 ? StringView(lpString, c) : StringView();
   sim::Calls().Record("GetTextExtentPoint32W",
-                      FormatArguments("hdc=0x%X c=%d ", hdc, c) + Quoted(text));
+                      FormatArguments("hdc=0x%X c=%d ", hdc, c) + LoggedText(text));
   if (c < 0 || (c > 0 && !lpString)) return FALSE;
   return Measure(hdc, text, psizl);
 }
