@@ -131,9 +131,11 @@ void Show(const Menubar& bar, platform::HWND window, const ResolvedScene& scene,
     user.Open(sim::ById(CommandOf(scene.path[i])));
   if (scene.hover) user.Hover(sim::ById(CommandOf(scene.hover)));
   std::exception_ptr failure;
+  bool taken = false;
   user.Run([&] {
     try {
       Shoot(window, file);
+      taken = true;
     } catch (...) {
       failure = std::current_exception();
     }
@@ -141,6 +143,7 @@ void Show(const Menubar& bar, platform::HWND window, const ResolvedScene& scene,
   user.Cancel();
   user.ClickMenuBar(window, BarPosition(bar.hMenu(), scene.path.front()->ItemId()));
   if (failure) std::rethrow_exception(failure);
+  if (!taken) throw RenderError("the menu did not open for " + file.filename().string());
 }
 
 std::vector<std::filesystem::path> RenderHere(const RenderJob& job) {
