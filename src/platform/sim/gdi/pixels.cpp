@@ -186,27 +186,34 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
   std::optional<Canvas> from = CanvasOf(*source);
   if (!from || cx < 0 || cy < 0) return FALSE;
 
-  // Read the whole block first so that a copy within one surface sees the old pixels.
-  const RECT clip = target->clip();
-  const int left = std::max<long long>(x, clip.left - target->origin().x);
-  const int top = std::max<long long>(y, clip.top - target->origin().y);
-  const int right =
-      std::min<long long>(static_cast<long long>(x) + cx, clip.right - target->origin().x);
-  const int bottom =
-      std::min<long long>(static_cast<long long>(y) + cy, clip.bottom - target->origin().y);
+  // Only pixels inside both clips take part: intersect in pixmap coordinates of the target,
+  // with the source's clip shifted to where its pixels land.
+  const POINT to = target->origin(), fromOrigin = from->origin();
+  const RECT targetClip = target->clip(), sourceClip = from->clip();
+  const long long shiftX = static_cast<long long>(x1) + fromOrigin.x - x - to.x;
+  const long long shiftY = static_cast<long long>(y1) + fromOrigin.y - y - to.y;
+  const long long left =
+      std::max({static_cast<long long>(x) + to.x, static_cast<long long>(targetClip.left),
+                sourceClip.left - shiftX});
+  const long long top = std::max({static_cast<long long>(y) + to.y,
+                                  static_cast<long long>(targetClip.top), sourceClip.top - shiftY});
+  const long long right =
+      std::min({static_cast<long long>(x) + to.x + cx, static_cast<long long>(targetClip.right),
+                sourceClip.right - shiftX});
+  const long long bottom =
+      std::min({static_cast<long long>(y) + to.y + cy, static_cast<long long>(targetClip.bottom),
+                sourceClip.bottom - shiftY});
   if (left >= right || top >= bottom) return TRUE;
-  std::vector<COLORREF> block(static_cast<std::size_t>(right - left) * (bottom - top));
-  for (int ty = top; ty < bottom; ++ty)
-    for (int tx = left; tx < right; ++tx)
-      block[static_cast<std::size_t>(ty - top) * (right - left) + (tx - left)] =
-          from->Get(SaturatingAdd(tx - static_cast<long long>(x), x1),
-                    SaturatingAdd(ty - static_cast<long long>(y), y1));
-  for (int ty = top; ty < bottom; ++ty)
-    for (int tx = left; tx < right; ++tx) {
-      const COLORREF pixel =
-          block[static_cast<std::size_t>(ty - top) * (right - left) + (tx - left)];
-      if (pixel != CLR_INVALID) target->Set(tx, ty, pixel);
-    }
+
+  // Read the whole block first so that a copy within one surface sees the old pixels.
+  const auto width = static_cast<std::size_t>(right - left);
+  std::vector<COLORREF> block(width * static_cast<std::size_t>(bottom - top));
+  for (long long row = top; row < bottom; ++row)
+    std::copy_n(&from->pixmap().At(static_cast<int>(left + shiftX), static_cast<int>(row + shiftY)),
+                width, &block[static_cast<std::size_t>(row - top) * width]);
+  for (long long row = top; row < bottom; ++row)
+    std::copy_n(&block[static_cast<std::size_t>(row - top) * width], width,
+                &target->pixmap().At(static_cast<int>(left), static_cast<int>(row)));
   return TRUE;
 }
 

@@ -46,10 +46,10 @@ void Canvas::Fill(const RECT& rect, COLORREF color) {
       std::min<long long>(static_cast<long long>(rect.right) + origin_.x, clip_.right);
   const long long bottom =
       std::min<long long>(static_cast<long long>(rect.bottom) + origin_.y, clip_.bottom);
-  for (long long y = top; y < bottom; ++y) {
-    for (long long x = left; x < right; ++x)
-      pixmap_.At(static_cast<int>(x), static_cast<int>(y)) = color & 0x00FFFFFF;
-  }
+  if (left >= right) return;
+  for (long long y = top; y < bottom; ++y)
+    std::fill_n(&pixmap_.At(static_cast<int>(left), static_cast<int>(y)), right - left,
+                color & 0x00FFFFFF);
 }
 
 COLORREF BlendColor(COLORREF under, COLORREF over, int coverage) {
