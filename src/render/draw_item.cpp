@@ -66,8 +66,9 @@ HFONT CreateUnderlinedCopy(HDC hDC) {
   return CreateFontIndirectA(&description);
 }
 
-// Paints one menu item, stage by stage, into the paint context. A stage that fails is skipped
-// and painting goes on, so that a fault shows as a missing element, never as a missing item.
+// Paints one menu item, stage by stage, into the paint context. A step that fails is skipped
+// and painting goes on, so that a fault shows as a missing element, never as a missing item:
+// each stage runs its own steps apart where a later one does not depend on an earlier one.
 class ItemPainter {
  public:
   ItemPainter(MenuItem& item, EntryPaint& paint)
@@ -100,7 +101,7 @@ class ItemPainter {
   void Bookkeeping() {
     const Ref<Menu> parent = AsMenu(item_.Parent());
     // A system-menu entry's state may be changed natively by the window manager.
-    if (parent && parent->MenuType() == mtcSysmenu) item_.ReadNative();
+    if (parent && parent->MenuType() == mtcSysmenu) IgnoringErrors([&] { item_.ReadNative(); });
     visual_.StoreDrawItem(ToDrawItemRecord(paint_.request));
     bar_ = IsMenuBarItem(item_);
     if (bar_) W() -= 1;
@@ -177,8 +178,10 @@ class ItemPainter {
     const double cellHeight = imgBox_.bottom + 1;
     const std::int32_t x = RoundToLong(cellWidth / 2 - imgW_ / 2.0 + imgBox_.left);
     const std::int32_t y = RoundToLong(cellHeight / 2 - imgH_ / 2.0);
-    DrawPicture(dc_, image_, {x, y, x + imgW_ - 1, y + imgH_ - 1}, paint_.grayed,
-                ResolveColor(cellColor_), visual_.DrawBoolPic() && !paint_.selected);
+    IgnoringErrors([&] {
+      DrawPicture(dc_, image_, {x, y, x + imgW_ - 1, y + imgH_ - 1}, paint_.grayed,
+                  ResolveColor(cellColor_), visual_.DrawBoolPic() && !paint_.selected);
+    });
 
     RECT frame = imgBox_;
     frame.bottom -= 1;
@@ -217,12 +220,18 @@ class ItemPainter {
       // Grayed text is drawn in the disabled look on the plain menu colour.
       FillSolid(dc_, text, kMenuColor);
     } else if ((style_ & 15) == mssColor && paint_.selected) {
-      FillBackground(dc_, text, visual_.SelMultiGradient(), visual_.SelectBackground(),
-                     visual_.SelectBkGradient(), false);
+      // A gradient that cannot be laid over the band leaves the plain background; the text
+      // colour is set all the same.
+      IgnoringErrors([&] {
+        FillBackground(dc_, text, visual_.SelMultiGradient(), visual_.SelectBackground(),
+                       visual_.SelectBkGradient(), false);
+      });
       SetTextColor(dc_, static_cast<COLORREF>(ResolveColor(visual_.SelectForeground())));
     } else {
-      FillBackground(dc_, text, visual_.MultiGradient(), visual_.ItemBackground(),
-                     visual_.ItemBkGradient(), false);
+      IgnoringErrors([&] {
+        FillBackground(dc_, text, visual_.MultiGradient(), visual_.ItemBackground(),
+                       visual_.ItemBkGradient(), false);
+      });
       const bool itemColors = !paint_.selected || style_ == mssClear;
       SetTextColor(dc_, static_cast<COLORREF>(ResolveColor(
                             itemColors ? visual_.ItemForeground() : visual_.SelectForeground())));
@@ -288,8 +297,12 @@ class ItemPainter {
   }
 
   void CaptionAndAccelerator() {
-    const SelectedObject font(
-        dc_, CreateItemFont(item_.shared_from_this(), dc_, paint_.selected && !paint_.grayed));
+    // Without its own font the text is still drawn, in the one the paint context holds.
+    HFONT itemFont = 0;
+    IgnoringErrors([&] {
+      itemFont = CreateItemFont(item_.shared_from_this(), dc_, paint_.selected && !paint_.grayed);
+    });
+    const SelectedObject font(dc_, itemFont);
     IgnoringErrors([&] { Caption(); });
     IgnoringErrors([&] { Accelerator(); });
   }
@@ -301,27 +314,32 @@ class ItemPainter {
     std::int32_t y = caption.size.cy < H() ? RoundToLong(H() / 2.0 - caption.size.cy / 2.0 - 1) : 0;
     if (bar_) y += 1;
     std::int32_t x = 0;
-    for (const String& line : caption.lines) {
-      SIZE extent;
-      MeasureText(dc_, line, extent, true);
-      x = CaptionX(extent.cx, x);
-      const std::size_t marker = MnemonicMarker(line);
-      if (marker == StringView::npos || (State() & ODS_NOACCEL)) {
-        DrawTextRun(PlainCaption(line), dc_, x, y, Enabled(), true);
-        continue;
-      }
-      // The marked character in an underlined copy of the font, the rest around it as is.
-      if (marker > 0) {
-        DrawTextRun(PlainCaption(StringView(line).substr(0, marker)), dc_, x, y, Enabled(), false);
-      }
-      const bool last = marker + 2 >= line.size();
-      {
-        const SelectedObject underlined(dc_, CreateUnderlinedCopy(dc_));
-        DrawTextRun(StringView(line).substr(marker + 1, 1), dc_, x, y, Enabled(), last);
-      }
-      if (!last) {
-        DrawTextRun(PlainCaption(StringView(line).substr(marker + 2)), dc_, x, y, Enabled(), true);
-      }
+    for (const String& line : caption.lines)
+      IgnoringErrors([&] { CaptionLine(line, x, y); });
+  }
+
+  // One line of the caption at `y`, the line below it next; a line that fails leaves `y`.
+  void CaptionLine(const String& line, std::int32_t& x, std::int32_t& y) {
+    SIZE extent;
+    MeasureText(dc_, line, extent, true);
+    x = CaptionX(extent.cx, x);
+    const std::size_t marker = MnemonicMarker(line);
+    if (marker == StringView::npos || (State() & ODS_NOACCEL)) {
+      DrawTextRun(PlainCaption(line), dc_, x, y, Enabled(), true);
+      return;
+    }
+    // The marked character in an underlined copy of the font; the pieces around it in their
+    // plain form, so that a literal "&&" shows as one ampersand.
+    if (marker > 0) {
+      DrawTextRun(PlainCaption(StringView(line).substr(0, marker)), dc_, x, y, Enabled(), false);
+    }
+    const bool last = marker + 2 >= line.size();
+    {
+      const SelectedObject underlined(dc_, CreateUnderlinedCopy(dc_));
+      DrawTextRun(StringView(line).substr(marker + 1, 1), dc_, x, y, Enabled(), last);
+    }
+    if (!last) {
+      DrawTextRun(PlainCaption(StringView(line).substr(marker + 2)), dc_, x, y, Enabled(), true);
     }
   }
 

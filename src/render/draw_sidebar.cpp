@@ -45,13 +45,14 @@ class SidebarPainter {
   void Paint() {
     // A disabled band never looks selected.
     if (paint_.disabled) paint_.selected = false;
-    visual_.StoreDrawItem(ToDrawItemRecord(paint_.request));
-    IgnoringErrors([&] {
-      FillSolid(dc_, {0, 0, W(), H()}, visual_.ItemBackground());
-      SetBkMode(dc_, TRANSPARENT);
-    });
-    const SelectedObject font(dc_,
-                              CreateItemFont(sidebar_.shared_from_this(), dc_, paint_.selected));
+    IgnoringErrors([&] { visual_.StoreDrawItem(ToDrawItemRecord(paint_.request)); });
+    IgnoringErrors([&] { FillSolid(dc_, {0, 0, W(), H()}, visual_.ItemBackground()); });
+    SetBkMode(dc_, TRANSPARENT);
+    // Without its own font the caption is still drawn, in the one the paint context holds.
+    HFONT bandFont = 0;
+    IgnoringErrors(
+        [&] { bandFont = CreateItemFont(sidebar_.shared_from_this(), dc_, paint_.selected); });
+    const SelectedObject font(dc_, bandFont);
     IgnoringErrors([&] { endColor_ = EndColor(visual_, paint_.selected); });
     IgnoringErrors([&] { PictureSize(); });
     IgnoringErrors([&] { Background(); });

@@ -27,6 +27,13 @@ int ScreenPixelsPerInch() {
   return dpi;
 }
 
+// The visual record of an item or sidebar; none for any other object.
+Ref<ItemVisualProperties> VisualOf(const Ref<Object>& object) {
+  if (const auto item = std::dynamic_pointer_cast<MenuItem>(object)) return item->Visual();
+  if (const auto sidebar = std::dynamic_pointer_cast<Sidebar>(object)) return sidebar->Visual();
+  return nullptr;
+}
+
 // The font that applies to the object: its style's own, else its menu's, else the global one.
 Ref<StdFont> FontOf(const Ref<Object>& object) {
   Ref<Object> parent;
@@ -112,11 +119,18 @@ HFONT CreateItemFont(const Ref<Object>& object, HDC hDC, bool selected) {
       description.lfHeight = Variant(description.lfHeight + 1.5).ToLong();
       description.lfUnderline = 0;
     }
-    if (selected && item->Visual()->SelectionStyle() == mssHotTrack) description.lfUnderline = 255;
-  } else if (const auto sidebar = std::dynamic_pointer_cast<Sidebar>(object)) {
-    const LONG angle = sidebar->Escapement() == esc270 ? 2700 : 900;
-    description.lfEscapement = angle;
-    description.lfOrientation = angle;
+  }
+  // Hot-track selection underlines the caption, of items and sidebars alike.
+  const Ref<ItemVisualProperties> visual = VisualOf(object);
+  if (selected && visual && visual->SelectionStyle() == mssHotTrack) description.lfUnderline = 255;
+  if (const auto sidebar = std::dynamic_pointer_cast<Sidebar>(object)) {
+    // Only the two named escapements turn the text; any other value leaves it level.
+    const SidebarEscapementConstants escapement = sidebar->Escapement();
+    if (escapement == esc90 || escapement == esc270) {
+      const LONG angle = escapement == esc270 ? 2700 : 900;
+      description.lfEscapement = angle;
+      description.lfOrientation = angle;
+    }
     description.lfQuality = kProofQuality;
   }
   DeleteObject(base);

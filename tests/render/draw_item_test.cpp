@@ -10,6 +10,7 @@
 #include "platform/automation/std_picture.hpp"
 #include "platform/platform.hpp"
 #include "render/colors.hpp"
+#include "render/multi_gradient.hpp"
 #include "support/owner_drawn.hpp"
 
 namespace vellum {
@@ -115,6 +116,29 @@ TEST(DrawItem, ASelectedItemGetsTheSelectionBandAcrossItsWholeWidth) {
       EXPECT_EQ(save.At(0, y), kBlue) << y;
     EXPECT_EQ(save.At(26, 8), kWhite);
     EXPECT_EQ(save.At(10, 0), System(COLOR_MENU));
+  });
+}
+
+// The selection band may run through a gradient or colour stops. Stops that cannot be spread
+// over the band paint nothing: the item's plain background shows, and the caption still takes
+// the selection's text colour.
+TEST(DrawItem, ASelectionGradientRunsAcrossTheBandAndAFailedOneLeavesThePlainBackground) {
+  OnFreshThread([] {
+    PaintedMenus menus;
+    menus.save->Visual()->SelectBkGradient(kOrange);
+    const EntryImage gradient = menus.FileEntry(kSave, menus.save);
+    EXPECT_EQ(gradient.At(0, 5), kBlue);
+    // The last stripe lies one column beyond the entry; the entry's last column is close.
+    const COLORREF end = gradient.At(gradient.width - 1, 5);
+    EXPECT_GT(end & 0xFF, 0xF0u) << std::hex << end;
+    EXPECT_LT(end >> 16, 0x10u) << std::hex << end;
+
+    menus.save->Visual()->SelectBkGradient(ItemVisualProperties::kNoGradient);
+    for (int i = 0; i < 400; ++i)
+      menus.save->Visual()->SelMultiGradient()->Add(i % 2 ? kBlue : kOrange);
+    const EntryImage failed = menus.FileEntry(kSave, menus.save);
+    EXPECT_EQ(failed.At(0, 5), kGreen) << "more stops than the band has columns";
+    EXPECT_EQ(failed.At(26, 8), kWhite) << "the selection's text colour all the same";
   });
 }
 

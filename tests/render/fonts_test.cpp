@@ -103,6 +103,14 @@ TEST(CreateItemFont, AdjustsTheFontToTheRole) {
     EXPECT_EQ(band.lfEscapement, 2700);
     EXPECT_EQ(band.lfOrientation, 2700);
     EXPECT_EQ(band.lfWeight, 700);
+    sidebar->Escapement(static_cast<SidebarEscapementConstants>(2));
+    EXPECT_EQ(DescriptionOf(CreateItemFont(sidebar, 0, false)).lfEscapement, 0)
+        << "only the two named escapements turn the text";
+
+    // A band hot-tracks like an item: selected, its caption is underlined.
+    sidebar->Visual()->SelectionStyle(mssHotTrack);
+    EXPECT_EQ(DescriptionOf(CreateItemFont(sidebar, 0, true)).lfUnderline, 255);
+    EXPECT_EQ(DescriptionOf(CreateItemFont(sidebar, 0, false)).lfUnderline, 0);
   });
 }
 
