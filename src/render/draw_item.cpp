@@ -445,8 +445,10 @@ void RedrawItem(MenuItem& item, HWND hWnd, std::uint32_t state, bool newDC) {
   DRAWITEMSTRUCT request = FromDrawItemRecord(item.Visual()->FetchDrawItem());
   request.hwndItem = hWnd;
   request.itemState = (request.itemState & ~(ODS_SELECTED | ODS_HOTLIGHT)) | state;
+  // A new context replaces the stored one even when none could be had: the stored one may be
+  // long gone, and painting into nothing is safe.
   const HDC client = newDC ? GetDC(hWnd) : 0;
-  if (client) request.hDC = client;
+  if (newDC) request.hDC = client;
   if (hWnd && IsWindow(hWnd)) PaintEntry(hWnd, request);
   if (client) ReleaseDC(hWnd, client);
 }

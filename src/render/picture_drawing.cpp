@@ -58,11 +58,14 @@ void DrawImageHandle(HDC hDC, HANDLE image, ImageKind kind, const RECT& box, boo
   // A grayed bitmap's background turns white first, so the disabled look leaves it blank.
   const HANDLE copy =
       CopyImageRecolored(image, kind, width, height, grayed ? 0xFFFFFF : background);
-  if (!copy) return;
-  const UINT content = kind == ImageKind::Bitmap ? DST_BITMAP : DST_ICON;
-  DrawStateA(hDC, 0, nullptr, static_cast<LPARAM>(copy), 0, box.left, box.top, width, height,
-             content | (grayed ? DSS_DISABLED : 0));
+  if (copy) {
+    const UINT content = kind == ImageKind::Bitmap ? DST_BITMAP : DST_ICON;
+    DrawStateA(hDC, 0, nullptr, static_cast<LPARAM>(copy), 0, box.left, box.top, width, height,
+               content | (grayed ? DSS_DISABLED : 0));
+  }
+  // The box is greyed whether or not a copy could be drawn into it.
   if (monochrome) GrayImage(hDC, box, kBitmapBackground);
+  if (!copy) return;
   if (kind == ImageKind::Icon) {
     DestroyIcon(copy);
   } else {

@@ -263,11 +263,17 @@ TEST(DrawItem, MenuBarItemsShowSunkenWhenOpenAndRaisedWhenHotLit) {
     const EntryImage open = menus.BarEntryWhileOpen();
     // A sunken thin frame from (0, 0): its dark edge down column 0 from row 2.
     EXPECT_EQ(open.At(0, 5), System(COLOR_3DDKSHADOW));
+    // The caption's first cell at x = 4, one row lower than in a popup, in the item's colour.
+    menus.file->Visual()->SelectForeground(kOrange);
+    menus.file->Visual()->ItemForeground(kBlue);
+    menus.FileEntry(kSave);
+    EXPECT_EQ(menus.BarEntryWhileOpen().At(6, 8), kBlue);
 
     RedrawItem(*menus.file, menus.window, ODS_HOTLIGHT, false);
     const EntryImage hot = testing::ReadBarEntry(menus.window, 0);
     EXPECT_EQ(hot.At(0, 5), System(COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(hot.At(5, 0), System(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(hot.At(6, 8), kBlue);
     const std::uint32_t state = menus.file->Visual()->FetchDrawItem().itemState;
     EXPECT_EQ(state & (ODS_SELECTED | ODS_HOTLIGHT), ODS_HOTLIGHT);
   });
@@ -349,6 +355,19 @@ TEST(DrawSidebar, TheBandPaintsItsBackgroundAndItsBreakPaintsNothing) {
     EXPECT_EQ(gap.height, 0);
     EXPECT_EQ(menus.sidebar->Visual()->FetchDrawItem().itemId,
               static_cast<std::uint32_t>(menus.sidebar->ItemId()));
+    // Both entries count as painted: neither request goes on to the window's own procedure.
+    EXPECT_TRUE(sim::ReceivedMessages(menus.window, WM_DRAWITEM).empty());
+  });
+}
+
+// The band's default style resolves to hot tracking: the selection colours, never a frame.
+TEST(DrawSidebar, ByDefaultASelectedBandTakesTheSelectionColoursWithoutAFrame) {
+  OnFreshThread([] {
+    SidebarMenus menus;
+    const EntryImage band = menus.Shown(true).first;
+    EXPECT_EQ(band.At(0, 20), kBlue);
+    EXPECT_EQ(band.At(0, 0), kBlue);
+    EXPECT_EQ(band.At(band.width - 1, band.height - 1), kBlue);
   });
 }
 

@@ -11,6 +11,7 @@
 #include "render/builtin_pictures.hpp"
 #include "render/frames.hpp"
 #include "render/geometry.hpp"
+#include "render/measure_text.hpp"
 #include "render/picture_drawing.hpp"
 #include "render/text_drawing.hpp"
 #include "support/fresh_thread.hpp"
@@ -202,6 +203,39 @@ TEST(TextDrawing, WithoutUnicodeTheSingleByteCallsRunEvenOnNt) {
     EXPECT_EQ(sim::Calls().Count("TextOutA"), 1u);
     EXPECT_EQ(sim::Calls().Count("DrawStateA"), 1u);
     EXPECT_EQ(sim::Calls().Count("TextOutW") + sim::Calls().Count("DrawStateW"), 0u);
+  });
+}
+
+// The fixed face at 13 pixels: every character 6 wide, every line 13 high.
+TEST(TextMeasuring, MnemonicsCountOnlyWhenKeptAndLinesStack) {
+  OnFreshThread([] {
+    MemoryCanvas canvas(10, 10);
+    const LOGFONTA description = testing::Font("Vellum Fixed", -13);
+    const HFONT font = CreateFontIndirectA(&description);
+    const HGDIOBJ previous = SelectObject(canvas.dc, font);
+    SIZE size;
+    EXPECT_TRUE(MeasureText(canvas.dc, u"&File", size, true));
+    EXPECT_EQ(size, (SIZE{24, 13})) << "File";
+    EXPECT_TRUE(MeasureText(canvas.dc, u"&File", size, false));
+    EXPECT_EQ(size, (SIZE{30, 13})) << "&File";
+    EXPECT_FALSE(MeasureText(canvas.dc, u"", size, false));
+
+    const std::vector<String> lines = {u"&Open", u"a longer line", u"&&"};
+    EXPECT_TRUE(MeasureLines(canvas.dc, lines, size, true));
+    EXPECT_EQ(size, (SIZE{13 * 6, 3 * 13}));
+    EXPECT_FALSE(MeasureLines(canvas.dc, {}, size, true));
+    EXPECT_EQ(size, (SIZE{0, 0}));
+
+    // Without Unicode the single-byte call measures, even on NT.
+    Library().activeMenus->GlobalNoUnicode(true);
+    DecideUnicodeMode();
+    sim::Calls().Reset();
+    MeasureText(canvas.dc, u"Caf\u00e9", size, false);
+    EXPECT_EQ(size, (SIZE{24, 13}));
+    EXPECT_EQ(sim::Calls().Count("GetTextExtentPoint32A"), 1u);
+    EXPECT_EQ(sim::Calls().Count("GetTextExtentPoint32W"), 0u);
+    SelectObject(canvas.dc, previous);
+    DeleteObject(font);
   });
 }
 
