@@ -36,9 +36,14 @@ struct ToolRun {
   }
 };
 
+// A path as one word of a shell command.
+std::string Quoted(const fs::path& path) {
+  return "'" + path.string() + "'";
+}
+
 ToolRun RenderTool(const std::string& arguments) {
   ToolRun run;
-  const std::string command = std::string(VELLUM_RENDER_PATH) + " " + arguments + " 2>&1";
+  const std::string command = Quoted(VELLUM_RENDER_PATH) + " " + arguments + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
   std::array<char, 512> buffer;
@@ -77,7 +82,7 @@ constexpr COLORREF kDarkTooltip = RGB(45, 45, 48);  // the XP selection band in 
 
 TEST(VellumRender, TheSampleTourPicturesEveryPopupInBothStyles) {
   const fs::path out = OutDir("tour");
-  const ToolRun run = RenderTool("--out " + out.string());
+  const ToolRun run = RenderTool("--out " + Quoted(out));
   ASSERT_EQ(run.exitCode, 0) << run.output;
 
   std::vector<std::string> expected;
@@ -101,7 +106,7 @@ TEST(VellumRender, OptionsPickStyleSchemePopupsAndTheEntryUnderTheMouse) {
   const fs::path out = OutDir("options");
   const ToolRun run = RenderTool(
       "--style xp --scheme dark --open ' file > recent files ' --hover '2 TODO.TXT' --out " +
-      out.string());
+      Quoted(out));
   ASSERT_EQ(run.exitCode, 0) << run.output;
   const fs::path file = out / "xp-dark-file-recent-files.png";
   EXPECT_EQ(run.Lines(), std::vector<std::string>{file.string()});
@@ -127,7 +132,7 @@ TEST(VellumRender, ABadNameFailsWithAMessageThatSaysWhichAndWritesNothing) {
   };
   for (const auto& c : cases) {
     const fs::path out = OutDir("bad");
-    const ToolRun run = RenderTool(std::string(c.arguments) + " --out " + out.string());
+    const ToolRun run = RenderTool(std::string(c.arguments) + " --out " + Quoted(out));
     EXPECT_NE(run.exitCode, 0) << c.arguments;
     EXPECT_NE(run.output.find(c.message), std::string::npos) << c.arguments << ": " << run.output;
     EXPECT_FALSE(fs::exists(out) && !fs::is_empty(out)) << c.arguments;
