@@ -47,13 +47,13 @@ int main(int argc, char** argv) {
       {"dark", vellum::sim::ColorScheme::Dark},
       {"high-contrast", vellum::sim::ColorScheme::HighContrast}};
   app.add_option("--style", styleNames, "Draw style: office or xp (default: both)")
-      ->check(CLI::IsMember({"office", "xp"}))
+      ->check(CLI::IsMember(styles))
       ->take_all();
   app.add_option("--open", open,
                  "Popups to open, as a path of captions or keys: \"File>Recent Files\"");
   app.add_option("--hover", hover, "The entry of the innermost open popup the mouse rests on");
   app.add_option("--scheme", schemeName, "System colours: classic, dark or high-contrast")
-      ->check(CLI::IsMember({"classic", "dark", "high-contrast"}));
+      ->check(CLI::IsMember(schemes));
   app.add_option("--out", out, "Folder the pictures are written to")->capture_default_str();
   CLI11_PARSE(app, argc, argv);
 
