@@ -21,11 +21,11 @@ using vellum::render_tool::Scene;
 // The pictures a run without --open takes: every popup of the bar, the nested ones included,
 // each with the mouse on an entry that shows the selection look.
 std::vector<Scene> SampleTour() {
-  return {{{"File"}, "Save", "file"},
-          {{"File", "Recent Files"}, "2 todo.txt", "file-recent-files"},
-          {{"Edit"}, "Replace...", "edit"},
-          {{"View", "Zoom"}, "Zoom In", "view-zoom"},
-          {{"Help"}, "Contents", "help"}};
+  return {{{"File"}, "Save"},
+          {{"File", "Recent Files"}, "2 todo.txt"},
+          {{"Edit"}, "Replace..."},
+          {{"View", "Zoom"}, "Zoom In"},
+          {{"Help"}, "Contents"}};
 }
 
 }  // namespace
@@ -58,24 +58,15 @@ int main(int argc, char** argv) {
   CLI11_PARSE(app, argc, argv);
 
   if (styleNames.empty()) styleNames = {"office", "xp"};
-  std::vector<Scene> scenes;
-  if (open.empty()) {
-    if (!hover.empty()) {
-      std::fprintf(stderr, "vellum-render: --hover needs an open popup: name one with --open\n");
-      return 2;
-    }
-    scenes = SampleTour();
-  } else {
-    const std::vector<std::string> path = SplitMenuPath(open);
-    scenes.push_back({path, hover, SceneName(path)});
-  }
+  // Without --open the sample's tour; a --hover alone is refused when the scene is resolved.
+  const std::vector<Scene> scenes = open.empty() && hover.empty()
+                                        ? SampleTour()
+                                        : std::vector<Scene>{{SplitMenuPath(open), hover}};
 
   try {
     for (const std::string& style : styleNames) {
-      RenderJob job{styles.at(style), schemes.at(schemeName), out, scenes};
       const std::string prefix = style + (schemeName == "classic" ? "" : "-" + schemeName) + "-";
-      for (Scene& scene : job.scenes)
-        scene.name = prefix + scene.name;
+      const RenderJob job{styles.at(style), schemes.at(schemeName), out, prefix, scenes};
       for (const auto& file : RenderSample(job))
         std::printf("%s\n", file.string().c_str());
     }

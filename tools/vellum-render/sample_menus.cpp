@@ -8,6 +8,7 @@
 #include "model/menu_lib_global.hpp"
 #include "model/menus.hpp"
 #include "platform/automation/std_font.hpp"
+#include "platform/types.hpp"
 #include "render/item_visual_properties.hpp"
 #include "sample_pictures.hpp"
 
@@ -15,9 +16,9 @@ namespace vellum::render_tool {
 
 namespace {
 
-// Automation colours are 0x00BBGGRR.
-constexpr std::int32_t Rgb(int r, int g, int b) {
-  return r | (g << 8) | (b << 16);
+// An automation colour: the platform's 0x00BBGGRR value.
+constexpr std::int32_t Rgb(platform::BYTE r, platform::BYTE g, platform::BYTE b) {
+  return static_cast<std::int32_t>(platform::RGB(r, g, b));
 }
 
 // One entry of a popup: caption, key, optional picture and accelerator.

@@ -165,7 +165,8 @@ std::vector<std::filesystem::path> RenderHere(const RenderJob& job) {
   std::filesystem::create_directories(job.outDir);
   std::vector<std::filesystem::path> written;
   for (std::size_t i = 0; i < job.scenes.size(); ++i) {
-    const std::filesystem::path file = job.outDir / (job.scenes[i].name + ".png");
+    const std::filesystem::path file =
+        job.outDir / (job.filePrefix + SceneName(job.scenes[i].path) + ".png");
     Show(*bar, window, resolved[i], file);
     written.push_back(file);
   }

@@ -1,6 +1,6 @@
 #pragma once
-// What one picture shows: the popups open along a path from the menu bar, the entry the mouse
-// rests on, and the file it is written to.
+// What one picture shows: the popups open along a path from the menu bar and the entry the
+// mouse rests on.
 
 #include <filesystem>
 #include <stdexcept>
@@ -15,13 +15,13 @@ namespace vellum::render_tool {
 struct Scene {
   std::vector<std::string> path;  // captions or keys, from the menu bar down; empty: bar only
   std::string hover;              // an entry of the innermost open popup; empty: none
-  std::string name;               // the file name, without folder and extension
 };
 
 struct RenderJob {
   MenuDrawStyleBits style = mdsOffice;
   sim::ColorScheme scheme = sim::ColorScheme::Classic;
   std::filesystem::path outDir;
+  std::string filePrefix;  // each file is named filePrefix + SceneName(path) + ".png"
   std::vector<Scene> scenes;
 };
 

@@ -18,10 +18,10 @@ constexpr int kPopupTextRight = 18;       // submenu-arrow column
 constexpr int kPopupAcceleratorGap = 14;  // between the text and the part after a tab
 constexpr int kPopupTextHeight = 19;
 constexpr int kPopupSeparatorHeight = 9;
-constexpr int kBitmapEntrySize = 16;
+constexpr int kBitmapEntrySize = 16;  // bitmap entries: the sim does not read bitmap sizes
 // Owner-drawn bar entries get this much room beside their measured width (half on each side of
 // what they paint), so that neighbouring captions never touch.
-constexpr int kBarOwnerDrawnPadding = 8;  // bitmap entries: the sim does not read bitmap sizes
+constexpr int kBarOwnerDrawnPadding = 8;
 
 // Popups: a border around the columns of entries; a bar break adds a gap between columns.
 constexpr int kPopupBorder = 3;

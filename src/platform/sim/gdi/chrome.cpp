@@ -24,36 +24,23 @@ constexpr int kGlyphSize = 8;
 using Glyph = std::array<std::string_view, kGlyphSize>;
 constexpr Glyph kMinimizeGlyph = {"........", "........", "........", "........",
                                   "........", "........", "######..", "######.."};
-constexpr Glyph kMaximizeGlyph = {"#########", "#########", "#.......#", "#.......#",
-                                  "#.......#", "#.......#", "#.......#", "#########"};
+constexpr Glyph kMaximizeGlyph = {"########", "########", "#......#", "#......#",
+                                  "#......#", "#......#", "#......#", "########"};
 constexpr Glyph kCloseGlyph = {"##....##", ".##..##.", "..####..", "...##...",
                                "..####..", ".##..##.", "##....##", "........"};
 
-// A two-pixel edge: the outer ring lit from the top left, the inner one inside it.
-void RaisedEdge(Canvas& canvas, RECT r, COLORREF outerLight, COLORREF outerDark,
-                COLORREF innerLight, COLORREF innerDark) {
-  const auto ring = [&](RECT box, COLORREF light, COLORREF dark) {
-    canvas.Fill({box.left, box.top, box.right - 1, box.top + 1}, light);
-    canvas.Fill({box.left, box.top, box.left + 1, box.bottom - 1}, light);
-    canvas.Fill({box.left, box.bottom - 1, box.right, box.bottom}, dark);
-    canvas.Fill({box.right - 1, box.top, box.right, box.bottom}, dark);
+// The platform's raised edge: an outer ring lit from the top left in the light and dark-shadow
+// colours, an inner one in the highlight and shadow colours.
+void RaisedEdge(Canvas& canvas, RECT r) {
+  const auto ring = [&](RECT box, int light, int dark) {
+    canvas.Fill({box.left, box.top, box.right - 1, box.top + 1}, SystemColor(light));
+    canvas.Fill({box.left, box.top, box.left + 1, box.bottom - 1}, SystemColor(light));
+    canvas.Fill({box.left, box.bottom - 1, box.right, box.bottom}, SystemColor(dark));
+    canvas.Fill({box.right - 1, box.top, box.right, box.bottom}, SystemColor(dark));
   };
-  ring(r, outerLight, outerDark);
-  ring({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, innerLight, innerDark);
-}
-
-void StandardRaisedEdge(Canvas& canvas, RECT r) {
-  RaisedEdge(canvas, r, SystemColor(platform::COLOR_3DLIGHT),
-             SystemColor(platform::COLOR_3DDKSHADOW), SystemColor(platform::COLOR_3DHILIGHT),
-             SystemColor(platform::COLOR_3DSHADOW));
-}
-
-COLORREF Mix(COLORREF from, COLORREF to, int step, int steps) {
-  const auto channel = [&](int shift) {
-    const int a = (from >> shift) & 0xFF, b = (to >> shift) & 0xFF;
-    return static_cast<COLORREF>(a + (b - a) * step / std::max(steps, 1)) << shift;
-  };
-  return channel(0) | channel(8) | channel(16);
+  ring(r, platform::COLOR_3DLIGHT, platform::COLOR_3DDKSHADOW);
+  ring({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, platform::COLOR_3DHILIGHT,
+       platform::COLOR_3DSHADOW);
 }
 
 void DrawGlyph(Canvas& canvas, const Glyph& glyph, int left, int top, COLORREF color) {
@@ -72,7 +59,7 @@ void DrawWindowIcon(Canvas& canvas, int left, int top) {
 void DrawCaptionButton(Canvas& canvas, int left, int top, const Glyph& glyph) {
   canvas.Fill({left, top, left + kButtonWidth, top + kButtonHeight},
               SystemColor(platform::COLOR_3DFACE));
-  StandardRaisedEdge(canvas, {left, top, left + kButtonWidth, top + kButtonHeight});
+  RaisedEdge(canvas, {left, top, left + kButtonWidth, top + kButtonHeight});
   DrawGlyph(canvas, glyph, left + 4, top + 3, SystemColor(platform::COLOR_BTNTEXT));
 }
 
@@ -100,7 +87,7 @@ void PaintWindowFrame(platform::HDC surface, const RECT& caption, const RECT& cl
   if (!canvas) return;
   const RECT whole = {0, 0, canvas->pixmap().width, canvas->pixmap().height};
   canvas->Fill(whole, SystemColor(platform::COLOR_ACTIVEBORDER));
-  StandardRaisedEdge(*canvas, whole);
+  RaisedEdge(*canvas, whole);
 
   // The title bar: a gradient band with one row of the border colour under it.
   const RECT band = {caption.left, caption.top, caption.right, caption.bottom - 1};
@@ -109,7 +96,7 @@ void PaintWindowFrame(platform::HDC surface, const RECT& caption, const RECT& cl
   const COLORREF to = SystemColor(platform::COLOR_GRADIENTACTIVECAPTION);
   for (int x = 0; x < width; ++x)
     canvas->Fill({band.left + x, band.top, band.left + x + 1, band.bottom},
-                 Mix(from, to, x, width - 1));
+                 BlendColor(from, to, 255 * x / std::max(width - 1, 1)));
   DrawWindowIcon(*canvas, band.left + 2, band.top + 3);
   DrawTitle(*canvas, title, band.left + 20, band);
   const int top = band.top + 2;
@@ -133,7 +120,7 @@ void PaintPopupFrame(platform::HDC surface) {
   if (!canvas) return;
   const RECT whole = {0, 0, canvas->pixmap().width, canvas->pixmap().height};
   canvas->Fill(whole, SystemColor(platform::COLOR_MENU));
-  StandardRaisedEdge(*canvas, whole);
+  RaisedEdge(*canvas, whole);
 }
 
 void PaintSubmenuArrow(platform::HDC surface, const RECT& entry) {
