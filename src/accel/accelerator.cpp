@@ -89,4 +89,13 @@ const MemberTable& Accelerator::Members() const {
   return table;
 }
 
+const EventTable& Accelerator::Events() const {
+  static const EventTable table(
+      {
+          EventMember(u"AcceleratorChange", &Accelerator::AcceleratorChange, {}),
+      },
+      &Object::Events());
+  return table;
+}
+
 }  // namespace vellum

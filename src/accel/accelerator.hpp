@@ -55,6 +55,7 @@ class Accelerator : public Object {
  protected:
   Accelerator() = default;
   const MemberTable& Members() const override;
+  const EventTable& Events() const override;
 
  private:
   friend class ObjectFactory;

@@ -81,7 +81,7 @@ void Accelerators::RemoveByID(std::int32_t itemId) {
   entries_->Remove(EntryKey(itemId));
 }
 
-std::vector<Ref<Accelerator>> Accelerators::NewEnum() const {
+std::vector<Ref<Accelerator>> Accelerators::Entries() const {
   std::vector<Ref<Accelerator>> entries;
   for (const Variant& value : entries_->Items()) {
     if (value.IsObject()) {
@@ -111,6 +111,7 @@ const MemberTable& Accelerators::Members() const {
           Method(u"Remove", &Accelerators::Remove),
           Method(u"RemoveByID", &Accelerators::RemoveByID),
           Method(u"Clear", &Accelerators::Clear),
+          ReadOnly(u"NewEnum", &Accelerators::NewEnum),
       },
       &Object::Members(), u"Item");
   return table;

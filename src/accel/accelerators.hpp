@@ -34,8 +34,10 @@ class Accelerators : public Object {
   void Remove(std::int32_t index) { entries_->Remove(index); }
   void RemoveByID(std::int32_t itemId);
   void Clear() { entries_ = Collection::New(); }
-  // The entries in order, copied (what an enumerator yields).
-  std::vector<Ref<Accelerator>> NewEnum() const;
+  // The entries in order, copied, so that callers may change the table while they walk it.
+  std::vector<Ref<Accelerator>> Entries() const;
+  // An enumerator over the entries.
+  Ref<Enumerator> NewEnum() const { return Enumerator::New(entries_->Items()); }
 
   String ClassName() const override { return u"Vellum10.Accelerators"; }
 

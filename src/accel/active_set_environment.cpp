@@ -19,7 +19,7 @@ bool ActiveSetEnvironment::PrefixLibContains(std::int32_t keyCode, std::int32_t 
   const Ref<Menus> active = Library().activeMenus;
   const Ref<Accelerators> prefixLib = active ? active->PrefixLib() : nullptr;
   if (!prefixLib) return false;
-  for (const Ref<Accelerator>& entry : prefixLib->NewEnum()) {
+  for (const Ref<Accelerator>& entry : prefixLib->Entries()) {
     if (entry->KeyCode() == keyCode && entry->Shift() == shift) return true;
   }
   return false;
@@ -34,7 +34,7 @@ bool ActiveSetEnvironment::MenuTablesContain(std::int32_t keyCode, std::int32_t 
     const Ref<Menu> menu = AsMenu(member);  // designers hold no table
     const Ref<Accelerators> table = menu ? menu->AcceleratorTable() : nullptr;
     if (!table) continue;
-    for (const Ref<Accelerator>& entry : table->NewEnum()) {
+    for (const Ref<Accelerator>& entry : table->Entries()) {
       if (entry->Keys() == wanted) return true;
     }
   }

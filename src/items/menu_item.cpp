@@ -415,4 +415,14 @@ const MemberTable& MenuItem::Members() const {
   return table;
 }
 
+const EventTable& MenuItem::Events() const {
+  static const EventTable table(
+      {
+          EventMember(u"Click", &MenuItem::Click, {}),
+          EventMember(u"RightClick", &MenuItem::RightClick, {}),
+      },
+      &Object::Events());
+  return table;
+}
+
 }  // namespace vellum

@@ -131,6 +131,7 @@ class MenuItem : public Object {
   MenuItem() = default;
   void Created() override;
   const MemberTable& Members() const override;
+  const EventTable& Events() const override;
 
  private:
   friend class ObjectFactory;

@@ -254,4 +254,14 @@ const MemberTable& Sidebar::Members() const {
   return table;
 }
 
+const EventTable& Sidebar::Events() const {
+  static const EventTable table(
+      {
+          EventMember(u"Click", &Sidebar::Click, {}),
+          EventMember(u"RightClick", &Sidebar::RightClick, {}),
+      },
+      &Object::Events());
+  return table;
+}
+
 }  // namespace vellum

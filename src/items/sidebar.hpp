@@ -92,6 +92,7 @@ class Sidebar : public Object {
   Sidebar() = default;
   void Created() override;
   const MemberTable& Members() const override;
+  const EventTable& Events() const override;
 
  private:
   friend class ObjectFactory;

@@ -435,4 +435,18 @@ const MemberTable& SubMenu::Members() const {
   return table;
 }
 
+const EventTable& SubMenu::Events() const {
+  static const EventTable table(
+      {
+          EventMember(u"Initialize", &SubMenu::Initialize, {}),
+          EventMember(u"UserCommand", &SubMenu::UserCommand, {u"Item"}),
+          EventMember(u"ItemRightClick", &SubMenu::ItemRightClick, {u"Item"}),
+          EventMember(u"SubmenuInitialize", &SubMenu::SubmenuInitialize, {u"SubMenu"}),
+          EventMember(u"SidebarClick", &SubMenu::SidebarClick, {}),
+          EventMember(u"SidebarRightClick", &SubMenu::SidebarRightClick, {}),
+      },
+      &Object::Events());
+  return table;
+}
+
 }  // namespace vellum

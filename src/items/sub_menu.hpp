@@ -76,6 +76,7 @@ class SubMenu : public Menu {
   SubMenu() = default;
   void Created() override;
   const MemberTable& Members() const override;
+  const EventTable& Events() const override;
 
  private:
   friend class ObjectFactory;

@@ -60,6 +60,7 @@ const MemberTable& Menu::Members() const {
           ReadOnly(u"ImageMax_Right", &Menu::ImageMax_Right),
           Property(u"BuddyObject", &Menu::BuddyObject, &Menu::BuddyObject),
           ReadOnly(u"Count", &Menu::Count),
+          ReadOnly(u"NewEnum", &Menu::NewEnum),
           ReadOnly(u"Child", &Menu::Child),
           ReadOnly(u"AnyItemVisible", &Menu::AnyItemVisible),
           ReadOnly(u"Sidebar", &Menu::Sidebar),

@@ -42,6 +42,8 @@ class Menu : public Object {
   // The item at a position or under a key, by the class's own look-up rules; none when there
   // is none, never an error.
   virtual Ref<MenuItem> Item(const Variant& indexKey) const = 0;
+  // An enumerator over the items.
+  Ref<Enumerator> NewEnum() const { return Enumerator::New(items_->Items()); }
   // The first item, or none.
   Ref<MenuItem> Child() const;
   bool AnyItemVisible() const;

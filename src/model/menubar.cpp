@@ -268,4 +268,16 @@ const MemberTable& Menubar::Members() const {
   return table;
 }
 
+const EventTable& Menubar::Events() const {
+  static const EventTable table(
+      {
+          EventMember(u"Initialize", &Menubar::Initialize, {}),
+          EventMember(u"UserCommand", &Menubar::UserCommand, {u"Item"}),
+          EventMember(u"ItemRightClick", &Menubar::ItemRightClick, {u"Item"}),
+          EventMember(u"SubmenuInitialize", &Menubar::SubmenuInitialize, {u"SubMenu"}),
+      },
+      &Object::Events());
+  return table;
+}
+
 }  // namespace vellum

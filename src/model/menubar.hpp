@@ -71,6 +71,7 @@ class Menubar : public Menu {
   Menubar() = default;
   void Created() override;
   const MemberTable& Members() const override;
+  const EventTable& Events() const override;
 
  private:
   friend class ObjectFactory;

@@ -362,6 +362,7 @@ const MemberTable& Menus::Members() const {
           ReadOnly(u"SubmenuCount", &Menus::SubmenuCount),
           ReadOnly(u"SystemMenuCount", &Menus::SystemMenuCount),
           ReadOnly(u"DesignerCount", &Menus::DesignerCount),
+          ReadOnly(u"NewEnum", &Menus::NewEnum),
           Method(u"Clear", &Menus::Clear),
           Custom<Menus>(u"FindMenuItem",
                         [](Menus& self, Invocation& call) {

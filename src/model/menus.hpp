@@ -56,8 +56,10 @@ class Menus : public Object {
   std::int32_t SubmenuCount() const;
   std::int32_t SystemMenuCount() const;
   std::int32_t DesignerCount() const;
-  // The members in order (what the enumerator yields).
+  // The members in order, copied, so that callers may change the set while they walk it.
   std::vector<Ref<Object>> MemberList() const;
+  // An enumerator over the members.
+  Ref<Enumerator> NewEnum() const { return Enumerator::New(members_->Items()); }
   void Clear() { members_ = Collection::New(); }
 
   // The item or sidebar with that ID in any member; hWnd picks a window's system menu.

@@ -225,4 +225,14 @@ const MemberTable& ItemVisualProperties::Members() const {
   return table;
 }
 
+const EventTable& ItemVisualProperties::Events() const {
+  static const EventTable table(
+      {
+          EventMember(u"PropertyChanged", &ItemVisualProperties::PropertyChanged,
+                      {u"PropertyName"}),
+      },
+      &Object::Events());
+  return table;
+}
+
 }  // namespace vellum

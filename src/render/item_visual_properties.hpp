@@ -100,6 +100,7 @@ class ItemVisualProperties : public Object {
   ItemVisualProperties() = default;
   void Created() override;
   const MemberTable& Members() const override;
+  const EventTable& Events() const override;
 
  private:
   friend class ObjectFactory;

@@ -42,11 +42,11 @@ Variant MultiGradient::Copy(Variant& vData, const Variant& fCopyTo) {
   if (!copyTo) {
     if (IsUnset(vData)) RaiseError(error::kObjectVariableNotSet);
     // Read the source first, so that copying a gradient onto itself keeps its colours.
-    Assign(vData.ToObjectOf<MultiGradient>()->NewEnum());
+    Assign(vData.ToObjectOf<MultiGradient>()->Colors());
     return {};
   }
   Ref<MultiGradient> target = IsUnset(vData) ? nullptr : vData.ToObjectOf<MultiGradient>();
-  const std::vector<std::int32_t> colors = NewEnum();
+  const std::vector<std::int32_t> colors = Colors();
   if (!target) {
     target = New();
     vData = Variant(target);
@@ -61,7 +61,14 @@ void MultiGradient::Add(std::int32_t crColor, const Variant& Key, const Variant&
   stops_->Add(crColor, Key, InsertBefore);
 }
 
-std::vector<std::int32_t> MultiGradient::NewEnum() const {
+Ref<Enumerator> MultiGradient::NewEnum() const {
+  std::vector<Variant> colors;
+  for (std::int32_t color : Colors())
+    colors.emplace_back(color);
+  return Enumerator::New(std::move(colors));
+}
+
+std::vector<std::int32_t> MultiGradient::Colors() const {
   std::vector<std::int32_t> colors;
   for (const Variant& stop : stops_->Items())
     colors.push_back(stop.ToLong());
@@ -85,7 +92,7 @@ std::int32_t MultiGradient::Color(const Variant& varIndexKey) const {
 }
 
 void MultiGradient::SaveProperties(PropertyBag& PropBag, const Variant& Prefix) const {
-  const std::vector<std::int32_t> colors = NewEnum();
+  const std::vector<std::int32_t> colors = Colors();
   PropBag.WriteProperty(BagKey(Prefix, u"Count"), static_cast<std::int32_t>(colors.size()));
   for (std::size_t n = 1; n <= colors.size(); ++n)
     PropBag.WriteProperty(ValueKey(Prefix, static_cast<std::int32_t>(n)), colors[n - 1]);
@@ -100,7 +107,7 @@ void MultiGradient::LoadProperties(PropertyBag& PropBag, const Variant& Prefix) 
 }
 
 std::vector<std::int32_t> MultiGradient::ResolvedColors() const {
-  std::vector<std::int32_t> colors = NewEnum();
+  std::vector<std::int32_t> colors = Colors();
   for (std::int32_t& color : colors)
     color = ResolveColor(color);
   return colors;
@@ -108,7 +115,7 @@ std::vector<std::int32_t> MultiGradient::ResolvedColors() const {
 
 Ref<MultiGradient> MultiGradient::CopyColors() const {
   Ref<MultiGradient> copy = New();
-  copy->Assign(NewEnum());
+  copy->Assign(Colors());
   return copy;
 }
 
@@ -127,6 +134,7 @@ const MemberTable& MultiGradient::Members() const {
               u"Copy",
               [](MG& self, Invocation& call) { return self.Copy(call.ByRef(0), call.Arg(1)); }),
           Method(u"Add", &MG::Add),
+          ReadOnly(u"NewEnum", &MG::NewEnum),
           Method(u"Remove", &MG::Remove),
           Method(u"Clear", &MG::Clear),
           ReadOnly(u"Count", &MG::Count),

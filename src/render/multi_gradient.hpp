@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/automation/enumerator.hpp"
 #include "platform/automation/object.hpp"
 
 namespace vellum {
@@ -25,7 +26,10 @@ class MultiGradient : public Object {
   void Add(std::int32_t crColor, const Variant& Key = Missing,
            const Variant& InsertBefore = Missing);
   // The stored colours in order, as a snapshot: the gradient may change while it is walked.
-  std::vector<std::int32_t> NewEnum() const;
+  // The stored colour values in order.
+  std::vector<std::int32_t> Colors() const;
+  // An enumerator over them.
+  Ref<Enumerator> NewEnum() const;
   void Remove(const Variant& varIndexKey);
   void Clear();
   std::int32_t Count() const;

@@ -35,13 +35,13 @@ TEST(MultiGradient, StopsByPositionAndKeyWithTheCollectionsErrors) {
   const Ref<MultiGradient> gradient = ThreeStops();
   gradient->Add(0x05, u"zero", 1);         // before position 1
   gradient->Add(0x2A, Missing, u"THIRD");  // before a key, in any case
-  EXPECT_EQ(gradient->NewEnum(), (Colors{0x05, 0x11, 0x22, 0x2A, 0x33}));
+  EXPECT_EQ(gradient->Colors(), (Colors{0x05, 0x11, 0x22, 0x2A, 0x33}));
   EXPECT_EQ(gradient->Color(u"FIRST"), 0x11);
   EXPECT_EQ(gradient->Color(4), 0x2A);
 
   gradient->Remove(u"zero");
   gradient->Remove(3);
-  EXPECT_EQ(gradient->NewEnum(), (Colors{0x11, 0x22, 0x33}));
+  EXPECT_EQ(gradient->Colors(), (Colors{0x11, 0x22, 0x33}));
 
   EXPECT_EQ(ErrorOf([&] { gradient->Add(1, u"First"); }), error::kDuplicateKey);
   EXPECT_EQ(ErrorOf([&] { gradient->Color(9); }), error::kSubscriptOutOfRange);
@@ -74,13 +74,13 @@ TEST(MultiGradientCopy, FromAnotherReplacesTheStopsWithoutKeys) {
   target->Add(0x99, u"old");
   Variant source(ThreeStops());
   target->Copy(source);
-  EXPECT_EQ(target->NewEnum(), (Colors{0x11, 0x22, 0x33}));
+  EXPECT_EQ(target->Colors(), (Colors{0x11, 0x22, 0x33}));
   EXPECT_EQ(ErrorOf([&] { target->Color(u"first"); }), error::kInvalidProcedureCall);
 
   // Copying a gradient onto itself keeps its colours.
   Variant self(target);
   target->Copy(self);
-  EXPECT_EQ(target->NewEnum(), (Colors{0x11, 0x22, 0x33}));
+  EXPECT_EQ(target->Colors(), (Colors{0x11, 0x22, 0x33}));
 
   Variant nothing = Variant::Nothing();
   EXPECT_EQ(ErrorOf([&] { target->Copy(nothing); }), error::kObjectVariableNotSet);
@@ -96,7 +96,7 @@ TEST(MultiGradientCopy, ToAnUnsetVariableStoresANewGradient) {
     const Ref<MultiGradient> made = unset.ToObjectOf<MultiGradient>();
     ASSERT_TRUE(made);
     EXPECT_NE(made, source);
-    EXPECT_EQ(made->NewEnum(), (Colors{0x11, 0x22, 0x33}));
+    EXPECT_EQ(made->Colors(), (Colors{0x11, 0x22, 0x33}));
     EXPECT_EQ(ErrorOf([&] { made->Color(u"first"); }), error::kInvalidProcedureCall);
   }
 }
@@ -109,7 +109,7 @@ TEST(MultiGradientCopy, ToAnExistingGradientClearsItFirstAndKeepsTheObject) {
   std::vector<Variant> args{target, Variant(true)};
   ThreeStops()->Invoke(u"Copy", CallType::Method, args);
   EXPECT_EQ(args[0].ToObjectOf<MultiGradient>(), existing);
-  EXPECT_EQ(existing->NewEnum(), (Colors{0x11, 0x22, 0x33}));
+  EXPECT_EQ(existing->Colors(), (Colors{0x11, 0x22, 0x33}));
 }
 
 TEST(MultiGradientPersistence, CountAndNumberedValuesUnderThePrefix) {
@@ -123,7 +123,7 @@ TEST(MultiGradientPersistence, CountAndNumberedValuesUnderThePrefix) {
   const Ref<MultiGradient> loaded = MultiGradient::New();
   loaded->Add(0x99);
   loaded->LoadProperties(*bag, u"Item1.MultiGrad");
-  EXPECT_EQ(loaded->NewEnum(), (Colors{0x11, 0x22, 0x33}));
+  EXPECT_EQ(loaded->Colors(), (Colors{0x11, 0x22, 0x33}));
 
   const Ref<PropertyBag> plain = PropertyBag::New();
   ThreeStops()->SaveProperties(*plain);
@@ -136,7 +136,7 @@ TEST(MultiGradientPersistence, AFailedLoadChangesNothing) {
   bag->WriteProperty(u"Value1", 0x44);  // Value2 is missing
   const Ref<MultiGradient> gradient = ThreeStops();
   EXPECT_NE(ErrorOf([&] { gradient->LoadProperties(*bag); }), 0);
-  EXPECT_EQ(gradient->NewEnum(), (Colors{0x11, 0x22, 0x33}));
+  EXPECT_EQ(gradient->Colors(), (Colors{0x11, 0x22, 0x33}));
   EXPECT_EQ(
       ErrorOf([&] { gradient->Invoke(u"LoadProperties", CallType::Method, {Variant::Nothing()}); }),
       error::kObjectRequired);

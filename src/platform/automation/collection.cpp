@@ -92,6 +92,7 @@ const MemberTable& Collection::Members() const {
           Method(u"Item", &Collection::Item),
           Method(u"Remove", &Collection::Remove),
           ReadOnly(u"Count", &Collection::Count),
+          ReadOnly(u"NewEnum", &Collection::NewEnum),
       },
       &Object::Members(), u"Item");
   return table;

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/automation/enumerator.hpp"
 #include "platform/automation/object.hpp"
 
 namespace vellum {
@@ -26,6 +27,8 @@ class Collection : public Object {
   Variant Item(const Variant& index) const;
   void Remove(const Variant& index);
   std::int32_t Count() const { return static_cast<std::int32_t>(entries_.size()); }
+  // An enumerator over the elements as they are now.
+  Ref<Enumerator> NewEnum() const { return Enumerator::New(Items()); }
 
   // For C++ callers.
   bool ContainsKey(StringView key) const { return keys_.find(key) != keys_.end(); }

@@ -1,4 +1,5 @@
 #include "platform/automation/object.hpp"
+#include "platform/automation/assert.hpp"
 
 namespace vellum {
 
@@ -18,19 +19,52 @@ const Variant& Invocation::Value() const {
   return args_.back();
 }
 
-MemberTable::MemberTable(std::initializer_list<Entry> entries, const MemberTable* base,
-                         String defaultMember)
-    : base_(base), defaultMember_(std::move(defaultMember)) {
-  for (const Entry& entry : entries)
-    members_.insert_or_assign(entry.name, entry.function);
+bool Answers(CallTypes published, CallType call) {
+  switch (call) {
+    case CallType::Method:
+    case CallType::PropertyGet:
+      return Includes(published, CallTypes::Method | CallTypes::Get);
+    case CallType::PropertyLet:
+    case CallType::PropertySet:
+      return Includes(published, CallTypes::Let | CallTypes::Set);
+  }
+  return false;
 }
 
-const MemberFunction* MemberTable::Find(StringView name) const {
+MemberTable::MemberTable(std::initializer_list<Entry> entries, const MemberTable* base,
+                         String defaultMember)
+    : entries_(entries), base_(base), defaultMember_(std::move(defaultMember)) {
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    const bool added = byName_.emplace(entries_[i].name, i).second;
+    VELLUM_ASSERT(added, "a member table declares a name twice");
+  }
+}
+
+const MemberTable::Entry* MemberTable::Find(StringView name) const {
+  if (name.empty()) {
+    const String& defaultMember = DefaultMember();
+    return defaultMember.empty() ? nullptr : Find(defaultMember);
+  }
   for (const MemberTable* table = this; table; table = table->base_) {
-    auto found = table->members_.find(name);
-    if (found != table->members_.end()) return &found->second;
+    auto found = table->byName_.find(name);
+    if (found != table->byName_.end()) return &table->entries_[found->second];
   }
   return nullptr;
+}
+
+std::vector<const MemberTable::Entry*> MemberTable::Published() const {
+  std::vector<const Entry*> published;
+  if (base_) {
+    for (const Entry* entry : base_->Published()) {
+      // A redeclared member keeps the base's place.
+      auto own = byName_.find(entry->name);
+      published.push_back(own == byName_.end() ? entry : &entries_[own->second]);
+    }
+  }
+  for (const Entry& entry : entries_) {
+    if (!base_ || !base_->Find(entry.name)) published.push_back(&entry);
+  }
+  return published;
 }
 
 const String& MemberTable::DefaultMember() const {
@@ -45,13 +79,24 @@ const MemberTable& Object::Members() const {
   return table;
 }
 
+const EventTable& Object::Events() const {
+  static const EventTable table({});
+  return table;
+}
+
 Variant Object::Invoke(StringView name, CallType type, std::span<Variant> args) {
-  const MemberFunction* member = Members().Find(name);
-  if (!member) members::RaiseMemberNotFound();
+  const MemberTable::Entry* member = Members().Find(name);
+  if (!member || !Answers(member->calls, type)) members::RaiseMemberNotFound();
   // Keep the object alive while the member runs: it may drop the last outside reference.
   const auto keepAlive = weak_from_this().lock();
   Invocation call(type, args);
-  return (*member)(*this, call);
+  return member->function(*this, call);
+}
+
+Connection Object::ConnectEvent(StringView name, EventHandler handler) {
+  const EventTable::Entry* event = Events().Find(name);
+  if (!event) members::RaiseMemberNotFound();
+  return event->connect(*this, std::move(handler));
 }
 
 Variant Object::Invoke(StringView name, CallType type, std::initializer_list<Variant> args) {
@@ -73,11 +118,6 @@ void RaiseMemberNotFound() {
 
 void CheckArgumentCount(const Invocation& call, std::size_t parameters) {
   if (call.Count() > parameters) RaiseError(error::kWrongArgumentCount);
-}
-
-// A property is read by a get, or by a method call (late binding allows both).
-bool IsRead(const Invocation& call) {
-  return !call.IsAssignment();
 }
 
 }  // namespace members

@@ -9,12 +9,28 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/automation/event_table.hpp"
 #include "platform/automation/variant.hpp"
 
 namespace vellum {
 
 // How a member is called by late binding.
 enum class CallType { Method = 1, PropertyGet = 2, PropertyLet = 4, PropertySet = 8 };
+
+// The ways a member may be called, as its class publishes them: the call types of its
+// interface (a property read and written by value is Get | Let).
+enum class CallTypes : unsigned { None = 0, Method = 1, Get = 2, Let = 4, Set = 8 };
+
+constexpr CallTypes operator|(CallTypes a, CallTypes b) {
+  return static_cast<CallTypes>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+}
+constexpr bool Includes(CallTypes set, CallTypes types) {
+  return (static_cast<unsigned>(set) & static_cast<unsigned>(types)) != 0;
+}
+// Whether a member published with `published` answers a call of type `call`. Reading is
+// reading: callers use a method call and a property get alike; so is assigning, by value or
+// by reference.
+bool Answers(CallTypes published, CallType call);
 
 // One late-bound call as a member sees it: its kind and its arguments, by reference.
 // A property let or set carries the assigned value as its last argument.
@@ -45,23 +61,29 @@ class Invocation {
 class Object;
 using MemberFunction = std::function<Variant(Object&, Invocation&)>;
 
-// The members a class answers to by name, declared once per class; names compare without
-// regard to case. A table may extend the table of a base class.
+// The members a class answers to by name, declared once per class with their call types;
+// names compare without regard to case. A table may extend the table of a base class.
 class MemberTable {
  public:
   struct Entry {
     String name;
+    CallTypes calls;
     MemberFunction function;
   };
 
   MemberTable(std::initializer_list<Entry> entries, const MemberTable* base = nullptr,
               String defaultMember = {});
 
-  const MemberFunction* Find(StringView name) const;
+  // The member of that name; the empty name is the default member.
+  const Entry* Find(StringView name) const;
   const String& DefaultMember() const;
+  // Every member once, the base table's first, each in declaration order; a member the
+  // table redeclares stands where the base declared it.
+  std::vector<const Entry*> Published() const;
 
  private:
-  std::unordered_map<String, MemberFunction, NoCaseHash, NoCaseEqual> members_;
+  std::vector<Entry> entries_;
+  std::unordered_map<String, std::size_t, NoCaseHash, NoCaseEqual> byName_;
   const MemberTable* base_;
   String defaultMember_;
 };
@@ -86,12 +108,19 @@ class Object : public std::enable_shared_from_this<Object> {
   // The value of the default member (438 when the class has none).
   virtual Variant DefaultValue();
 
+  // Connects `handler` to the event `name` (438 when the class raises no such event); it
+  // receives the event's arguments as its class publishes them.
+  Connection ConnectEvent(StringView name, EventHandler handler);
+
+  // What the class publishes for late binding: its members and its events.
+  virtual const MemberTable& Members() const;
+  virtual const EventTable& Events() const;
+
  protected:
   Object() = default;
 
   // Creation steps that need the object owned (shared_from_this works here); run by New().
   virtual void Created() {}
-  virtual const MemberTable& Members() const;
 
   template <class T>
   Ref<T> Self() {
@@ -190,7 +219,11 @@ decltype(auto) Argument(Invocation& call, std::size_t i) {
 
 [[noreturn]] void RaiseMemberNotFound();
 void CheckArgumentCount(const Invocation& call, std::size_t parameters);
-bool IsRead(const Invocation& call);
+
+template <class P>
+struct IsObjectReference : std::false_type {};
+template <class T>
+struct IsObjectReference<Ref<T>> : std::true_type {};
 
 template <class T, class R, class... A, std::size_t... I>
 Variant CallWith(T& self, R (T::*fn)(A...), Invocation& call, std::index_sequence<I...>) {
@@ -212,50 +245,76 @@ Variant CallWith(T& self, R (T::*fn)(A...) const, Invocation& call, std::index_s
   }
 }
 
+// What a member function pointer names: its class and the number of its parameters.
+template <class F>
+struct MemberCall;
+template <class T, class R, class... A>
+struct MemberCall<R (T::*)(A...)> {
+  using Class = T;
+  static constexpr std::size_t kArity = sizeof...(A);
+};
+template <class T, class R, class... A>
+struct MemberCall<R (T::*)(A...) const> {
+  using Class = T;
+  static constexpr std::size_t kArity = sizeof...(A);
+};
+
+// Calls a member function with the invocation's arguments converted to its parameters.
+template <class T, class F>
+Variant Call(T& self, F fn, Invocation& call) {
+  constexpr std::size_t kArity = MemberCall<F>::kArity;
+  CheckArgumentCount(call, kArity);
+  return CallWith(self, fn, call, std::make_index_sequence<kArity>{});
+}
+
 }  // namespace members
 
+// A member written out by hand; a method unless `calls` says otherwise.
 template <class T, class Fn>
-MemberTable::Entry Custom(String name, Fn fn) {
-  return {std::move(name), [fn](Object& self, Invocation& call) -> Variant {
+MemberTable::Entry Custom(String name, CallTypes calls, Fn fn) {
+  return {std::move(name), calls, [fn](Object& self, Invocation& call) -> Variant {
             return fn(static_cast<T&>(self), call);
           }};
 }
 
-template <class T, class R, class... A>
-MemberTable::Entry Method(String name, R (T::*fn)(A...)) {
-  return Custom<T>(std::move(name), [fn](T& self, Invocation& call) {
-    if (call.IsAssignment()) members::RaiseMemberNotFound();
-    members::CheckArgumentCount(call, sizeof...(A));
-    return members::CallWith(self, fn, call, std::index_sequence_for<A...>{});
-  });
+template <class T, class Fn>
+MemberTable::Entry Custom(String name, Fn fn) {
+  return Custom<T>(std::move(name), CallTypes::Method, std::move(fn));
 }
 
-template <class T, class R, class... A>
-MemberTable::Entry Method(String name, R (T::*fn)(A...) const) {
-  return Custom<T>(std::move(name), [fn](T& self, Invocation& call) {
-    if (call.IsAssignment()) members::RaiseMemberNotFound();
-    members::CheckArgumentCount(call, sizeof...(A));
-    return members::CallWith(self, fn, call, std::index_sequence_for<A...>{});
-  });
+template <class F, class T = typename members::MemberCall<F>::Class>
+MemberTable::Entry Method(String name, F fn) {
+  return Custom<T>(std::move(name),
+                   [fn](T& self, Invocation& call) { return members::Call(self, fn, call); });
 }
 
+// A property that is only read, with or without arguments (`Item(index)`).
+template <class F, class T = typename members::MemberCall<F>::Class>
+MemberTable::Entry ReadOnly(String name, F get) {
+  return Custom<T>(std::move(name), CallTypes::Get,
+                   [get](T& self, Invocation& call) { return members::Call(self, get, call); });
+}
+
+// The same for a getter without arguments, which may share its name with a setter.
 template <class T, class G>
 MemberTable::Entry ReadOnly(String name, G (T::*get)() const) {
-  return Custom<T>(std::move(name), [get](T& self, Invocation& call) {
-    if (!members::IsRead(call)) members::RaiseMemberNotFound();
-    members::CheckArgumentCount(call, 0);
-    return Variant((self.*get)());
-  });
+  return Custom<T>(std::move(name), CallTypes::Get,
+                   [get](T& self, Invocation& call) { return members::Call(self, get, call); });
 }
 
+// A property read and written: assigned by value (Let), or by reference (Set) when its
+// setter takes an object.
 template <class T, class G, class S>
 MemberTable::Entry Property(String name, G (T::*get)() const, void (T::*set)(S)) {
-  return Custom<T>(std::move(name), [get, set](T& self, Invocation& call) -> Variant {
-    members::CheckArgumentCount(call, 0);
-    if (members::IsRead(call)) return Variant((self.*get)());
-    (self.*set)(members::FromVariant<std::remove_cvref_t<S>>::From(call.Value()));
-    return {};
-  });
+  constexpr CallTypes kAssign =
+      members::IsObjectReference<std::remove_cvref_t<S>>::value ? CallTypes::Set : CallTypes::Let;
+  return Custom<T>(std::move(name), CallTypes::Get | kAssign,
+                   [get, set](T& self, Invocation& call) -> Variant {
+                     members::CheckArgumentCount(call, 0);
+                     if (!call.IsAssignment()) return Variant((self.*get)());
+                     (self.*set)(members::FromVariant<std::remove_cvref_t<S>>::From(call.Value()));
+                     return {};
+                   });
 }
 
 // An object a host (or a test) assembles from functions: it answers for the members it was

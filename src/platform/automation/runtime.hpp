@@ -2,6 +2,7 @@
 // The automation runtime in one include.
 
 #include "platform/automation/collection.hpp"
+#include "platform/automation/enumerator.hpp"
 #include "platform/automation/error.hpp"
 #include "platform/automation/event.hpp"
 #include "platform/automation/object.hpp"

@@ -102,4 +102,13 @@ const MemberTable& StdFont::Members() const {
   return table;
 }
 
+const EventTable& StdFont::Events() const {
+  static const EventTable table(
+      {
+          EventMember(u"FontChanged", &StdFont::FontChanged, {u"PropertyName"}),
+      },
+      &Object::Events());
+  return table;
+}
+
 }  // namespace vellum

@@ -55,6 +55,7 @@ class StdFont : public Object, public Persistable {
  protected:
   explicit StdFont(const FontDescription& description) : description_(description) {}
   const MemberTable& Members() const override;
+  const EventTable& Events() const override;
 
  private:
   friend class ObjectFactory;
