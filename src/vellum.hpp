@@ -1,5 +1,6 @@
 #pragma once
-// Vellum: owner-drawn menus for desktop applications. A host includes this one header.
+// Vellum: owner-drawn menus for desktop applications. A host includes this one header: it
+// reaches every class, every enumeration and the automation runtime's types.
 
 #include "accel/accelerator.hpp"
 #include "accel/accelerator_shift_states.hpp"
@@ -10,8 +11,11 @@
 #include "items/sidebar.hpp"
 #include "items/sub_menu.hpp"
 #include "model/menu_constants.hpp"
+#include "model/menu_lib_global.hpp"
 #include "model/menubar.hpp"
 #include "model/menus.hpp"
+#include "native/import_constants.hpp"
 #include "platform/automation/runtime.hpp"
 #include "render/item_visual_properties.hpp"
+#include "render/multi_gradient.hpp"
 #include "render/visual_constants.hpp"

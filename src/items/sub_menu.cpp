@@ -305,6 +305,8 @@ void SubMenu::Create() {
   if (hMenu_ != 0) return;
   hMenu_ = CreatePopupMenu();
   IgnoringErrors([&] { Menus::RegisterMenu(*this); });
+  // A band shown before the popup had a native menu gets its entries now.
+  if (sidebar_ && sidebar_->Visible()) IgnoringErrors([&] { sidebar_->Reinsert(); });
 }
 
 void SubMenu::Destroy() {

@@ -48,6 +48,20 @@ void StartUp(LibraryState& state) {
 
 }  // namespace
 
+Ref<StdFont> GlobalFont() {
+  LibraryState& state = Library();
+  if (!state.globalFont) state.globalFont = PlatformMenuFont();
+  return state.globalFont;
+}
+
+void ReleaseLibraryWideObjects() {
+  LibraryState& state = Library();
+  state.globalFont.reset();
+  ReleaseScreenScale();
+  // Entries of window-list popups that live on stay findable.
+  if (state.windowList && state.windowList->Count() == 0) state.windowList.reset();
+}
+
 LibraryState& Library() {
   // The platform's per-thread state must outlive ours, whose objects talk to it while they are
   // torn down: StartUp reaches the window manager and the graphics engine before this state is

@@ -38,6 +38,15 @@ struct LibraryState {
 // This thread's state, started on first use.
 LibraryState& Library();
 
+// The platform's menu font, the thread's GlobalFont until a host assigns another; read again
+// from the platform when the library-wide objects were released.
+Ref<StdFont> GlobalFont();
+
+// The active set's final release: GlobalFont, the unit-conversion object and an empty shared
+// window list go with it, to be made again on next use. The window registry goes by itself
+// with its last record, never while a window is attached.
+void ReleaseLibraryWideObjects();
+
 // The item ID counter: the next ID, never reused.
 std::int32_t NextItemId();
 

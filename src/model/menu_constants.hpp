@@ -18,4 +18,10 @@ enum MenuDrawStyleBits : std::int32_t {
   mdsOfficeXP = 2,
 };
 
+// Exported for hosts; no member takes or returns it.
+enum EnhancedMenuTypeConstants : std::int32_t {
+  emPopupMenu = 1,
+  emBarMenu = 2,
+};
+
 }  // namespace vellum

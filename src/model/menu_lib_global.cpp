@@ -43,7 +43,9 @@ void MenuLibGlobal::SetActiveMenuSet(const Ref<vellum::Menus>& menuSet,
   if (old) {
     const std::vector<Ref<Object>> kept = menuSet->MemberList();
     for (const Ref<Object>& member : old->MemberList()) {
-      if (const Ref<Menu> menu = AsMenu(member); menu && menu->MenuType() == mtcMenubar) {
+      // A detached bar has no window to hand over.
+      if (const Ref<Menu> menu = AsMenu(member);
+          menu && menu->MenuType() == mtcMenubar && menu->hWnd() != 0) {
         windows.emplace_back(menu->hWnd(), menu->Key());
       }
       // Menus built for the new set registered in the old one too: they stay.

@@ -176,7 +176,8 @@ void Menubar::Redraw() {
 }
 
 void Menubar::SetWindowHandle(HWND hWnd, bool /*copyOldMenu*/) {
-  if (hWnd_ != 0) return;
+  // Window 0 is no window: attaching it would leave a registry record nothing releases.
+  if (hWnd_ != 0 || hWnd == 0) return;
   const auto keepAlive = Self<Menubar>();
   hWnd_ = hWnd;
   if (!connected_) {
@@ -188,9 +189,9 @@ void Menubar::SetWindowHandle(HWND hWnd, bool /*copyOldMenu*/) {
         SetMenu(hWnd, hMenu_);
       }
     });
-    IgnoringErrors([&] {
-      if (PreviousWindowProc(hWnd) == 0) AttachWindow(hWnd, MenuWndProc, hMenu_);
-    });
+    // Every attached bar holds its own reference, so that releasing one bar of a window that
+    // shows another keeps the window subclassed for the other.
+    IgnoringErrors([&] { AttachWindow(hWnd, MenuWndProc, hMenu_); });
     if (items_->Count() > 0) IgnoringErrors([&] { RebuildNativeMenu(*this); });
   }
   DrawMenuBar(hWnd);

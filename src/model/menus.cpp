@@ -161,7 +161,7 @@ Ref<Object> Menus::Designer(const Variant& indexKey) {
 }
 
 Ref<StdFont> Menus::GlobalFont() const {
-  return Library().globalFont;
+  return vellum::GlobalFont();
 }
 void Menus::GlobalFont(const Ref<StdFont>& font) {
   Library().globalFont = font;
@@ -304,13 +304,32 @@ void Menus::RegisterMenu(Menu& menu) {
 }
 
 void Menus::UnregisterMenu(Menu& menu) {
-  const String key = RegistryKey(menu);
   LibraryState& state = Library();
   const Ref<Menus> active = state.activeMenus;
   if (!active) return;
-  if (active->members_->ContainsKey(key)) active->members_->Remove(key);
+  // The menu leaves the set wherever it is, even when the host renamed it after it registered;
+  // one that is no member takes whatever member holds its key with it.
+  if (!active->RemoveEveryEntryOf(menu)) {
+    const String key = RegistryKey(menu);
+    if (active->members_->ContainsKey(key)) active->members_->Remove(key);
+  }
   // An empty active set stops being the active set; the next registration starts a new one.
-  if (active->Count() == 0) state.activeMenus.reset();
+  if (active->Count() == 0) {
+    state.activeMenus.reset();
+    ReleaseLibraryWideObjects();
+  }
+}
+
+bool Menus::RemoveEveryEntryOf(const Menu& menu) {
+  bool removed = false;
+  // From the end, so that the positions still to visit stay where they are.
+  for (std::int32_t position = members_->Count(); position >= 1; --position) {
+    if (members_->Item(position).ToObject().get() == &menu) {
+      members_->Remove(position);
+      removed = true;
+    }
+  }
+  return removed;
 }
 
 const MemberTable& Menus::Members() const {

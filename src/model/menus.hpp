@@ -94,6 +94,8 @@ class Menus : public Object {
   // Appends under `key`, replacing a member that already has it.
   void Put(const Ref<Object>& member, const String& key);
   std::int32_t CountOf(MenuTypeConstants type) const;
+  // Takes `menu` out under every key it is a member by; whether it was a member.
+  bool RemoveEveryEntryOf(const Menu& menu);
 
   Ref<Collection> members_ = Collection::New();
   MenuDrawStyleBits drawStyle_ = mdsOffice;

@@ -68,6 +68,8 @@ Ref<HandleObject> WindowRecord(HWND hWnd) {
 }
 
 Ref<HandleObject> AttachWindow(HWND hWnd, WNDPROC proc, HMENU hMenu) {
+  // A record for window 0 could never be reset or released.
+  if (hWnd == 0) return nullptr;
   LibraryState& state = Library();
   if (!state.windowRegistry) state.windowRegistry = Collection::New();
   if (const Ref<HandleObject> record = WindowRecord(hWnd)) {

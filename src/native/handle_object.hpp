@@ -54,7 +54,8 @@ class HandleObject : public Object {
 };
 
 // The registry of subclassed windows, per thread, keyed "_H" + hexadecimal window handle.
-// Attaching a window that is attached already only counts a reference (and returns none).
+// Attaching a window that is attached already only counts a reference (and returns none);
+// window 0 is never attached.
 Ref<HandleObject> AttachWindow(platform::HWND hWnd, platform::WNDPROC proc, platform::HMENU hMenu);
 void ReleaseWindow(platform::HWND hWnd);
 // The procedure the window had before the library's, or 0 when it is not attached.

@@ -55,7 +55,7 @@ Ref<StdFont> FontOf(const Ref<Object>& object) {
     IgnoringErrors(
         [&] { menuFont = parent->Invoke(u"Font", CallType::PropertyGet).ToObjectOf<StdFont>(); });
   }
-  return menuFont ? menuFont : Library().globalFont;
+  return menuFont ? menuFont : GlobalFont();
 }
 
 }  // namespace

@@ -28,4 +28,11 @@ enum SelectionStyleConstants : std::int32_t {
   mssNoCheckBevel = 256,
 };
 
+// How an entry is shown; exported for hosts, no member takes or returns it.
+enum SelectStateConstants : std::int32_t {
+  selNot = 0,
+  selSelected = 1,
+  selHotLight = 2,
+};
+
 }  // namespace vellum

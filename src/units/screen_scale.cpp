@@ -4,9 +4,17 @@
 
 namespace vellum {
 
+namespace {
+thread_local Ref<ScaleNumeric> screenScale;
+}  // namespace
+
 ScaleNumeric& ScreenScale() {
-  thread_local const Ref<ScaleNumeric> instance = ScaleNumeric::New();
-  return *instance;
+  if (!screenScale) screenScale = ScaleNumeric::New();
+  return *screenScale;
+}
+
+void ReleaseScreenScale() {
+  screenScale.reset();
 }
 
 std::int32_t HimetricToPixelsX(double himetric) {

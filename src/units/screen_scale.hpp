@@ -10,6 +10,8 @@ class ScaleNumeric;
 
 // This thread's instance, made (reading the screen's resolution) on first use.
 ScaleNumeric& ScreenScale();
+// Lets this thread's instance go; the next use makes a new one.
+void ReleaseScreenScale();
 
 // A HIMETRIC width (height) as whole screen pixels, rounded half to even; 6 on overflow.
 std::int32_t HimetricToPixelsX(double himetric);

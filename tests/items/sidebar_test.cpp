@@ -355,5 +355,19 @@ TEST(Sidebar, AnswersByLateBinding) {
   });
 }
 
+// A band shown before the popup has its native menu stands there from the first item on.
+TEST(SidebarNative, ABandShownBeforeThePopupsFirstItemIsInsertedWithTheNativeMenu) {
+  OnFreshThread([] {
+    StandardMenus menus;
+    const Ref<SubMenu> help = menus.bar->Add(u"&Help")->SubMenu();
+    ASSERT_EQ(help->hMenu(), 0u);
+    const Ref<Sidebar> band = help->Sidebar();
+    band->Visible(true);
+    const Ref<MenuItem> about = help->Add(u"&About");
+    EXPECT_EQ(NativeIds(help->hMenu()),
+              (std::vector<UINT>{Id(band->ItemId()), Id(band->BreakId()), Id(about->ItemId())}));
+  });
+}
+
 }  // namespace
 }  // namespace vellum

@@ -5,6 +5,8 @@
 #include "items/sidebar.hpp"
 #include "model/library_state.hpp"
 #include "support/menu_fixture.hpp"
+#include "units/scale_numeric.hpp"
+#include "units/screen_scale.hpp"
 
 namespace vellum {
 namespace {
@@ -131,6 +133,46 @@ TEST(Menus, GetMenubarNeedsAnActiveSet) {
     set->Add(bar, u"Main");
     EXPECT_EQ(set->GetMenubar(0), nullptr);
     EXPECT_EQ(Library().activeMenus->GetMenubar(0), bar);
+  });
+}
+
+// A host may rename a registered menu or add it under a second key: destroying it still takes
+// it out of the set entirely, and leaves other members alone.
+TEST(Menus, ADestroyedMenuLeavesTheSetWhateverKeysItHas) {
+  OnFreshThread([] {
+    const Ref<Menus> set = Library().activeMenus;
+    auto renamed = Menubar::New();
+    auto twice = Menubar::New();
+    auto other = Menubar::New();
+    renamed->Key(u"Renamed");
+    set->Add(twice, u"Alias");  // also under its handle key, which it now calls "Alias"
+    ASSERT_EQ(set->Count(), 4);
+
+    renamed->Destroy();
+    twice->Destroy();
+    EXPECT_EQ(set->Count(), 1);
+    EXPECT_EQ(set->Item(1).get(), other.get());
+    EXPECT_EQ(set->FindMenuItem(renamed->ItemId()), nullptr);
+  });
+}
+
+// When the active set ends, the library-wide objects go with it and come back on next use.
+TEST(Menus, TheEndOfTheActiveSetReleasesTheLibraryWideObjects) {
+  OnFreshThread([] {
+    auto bar = Menubar::New();
+    const std::weak_ptr<StdFont> font = Library().activeMenus->GlobalFont();
+    const std::weak_ptr<Object> scale = ScreenScale().weak_from_this();
+    ASSERT_NE(Library().windowList, nullptr);
+
+    bar->Destroy();
+    EXPECT_TRUE(font.expired());
+    EXPECT_TRUE(scale.expired());
+    EXPECT_EQ(Library().windowList, nullptr);
+
+    bar->Add(u"&File");
+    ASSERT_NE(Library().activeMenus->GlobalFont(), nullptr);
+    EXPECT_EQ(Library().activeMenus->GlobalFont()->Name(), u"Tahoma");
+    EXPECT_EQ(HimetricToPixelsX(2540), 96);  // a new conversion object reads the screen again
   });
 }
 

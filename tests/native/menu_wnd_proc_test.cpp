@@ -281,5 +281,49 @@ TEST(MenuWndProc, AWindowReleasedWhileItsMessageIsInFlightGetsTheDefaultProcedur
   });
 }
 
+// Window 0 is no window: neither a bar nor a switch of sets may leave a record for it.
+TEST(WindowRegistry, WindowZeroIsNeverAttached) {
+  OnFreshThread([] {
+    auto detached = Menubar::New();
+    detached->SetWindowHandle(0);
+    EXPECT_EQ(detached->hWnd(), 0u);
+    EXPECT_EQ(Library().windowRegistry, nullptr);
+    EXPECT_EQ(AttachWindow(0, MenuWndProc, 0), nullptr);
+    EXPECT_EQ(Library().windowRegistry, nullptr);
+
+    // The new set uses the detached bar's key: nothing to hand over.
+    auto next = Menus::New();
+    auto successor = Menubar::New();
+    next->Add(successor, detached->Key());
+    MenuLibGlobal::New()->SetActiveMenuSet(next);
+    EXPECT_EQ(successor->hWnd(), 0u);
+    EXPECT_EQ(Library().windowRegistry, nullptr);
+  });
+}
+
+// Two bars shown on one window in turn: each holds the window, so releasing the first keeps
+// the window subclassed for the second.
+TEST(WindowRegistry, EveryBarOnAWindowHoldsItsOwnReference) {
+  OnFreshThread([] {
+    AttachedBar app;
+    const LONG_PTR original = PreviousWindowProc(app.window);
+    auto second = Menubar::New();
+    auto choice = second->Add(u"&Tools")->SubMenu()->Add(u"&Options");
+    int clicks = 0;
+    choice->Click.Connect([&] { ++clicks; });
+    second->SetWindowHandle(app.window);
+    EXPECT_EQ(WindowRecord(app.window)->References(), 2);
+
+    app.bar->ReleaseWindowHandle();
+    EXPECT_EQ(GetWindowLongA(app.window, GWL_WNDPROC), reinterpret_cast<LONG_PTR>(&MenuWndProc));
+    SendMessageA(app.window, WM_COMMAND, static_cast<WPARAM>(choice->ItemId()), 0);
+    EXPECT_EQ(clicks, 1);
+
+    second->ReleaseWindowHandle();
+    EXPECT_EQ(GetWindowLongA(app.window, GWL_WNDPROC), original);
+    EXPECT_EQ(Library().windowRegistry, nullptr);
+  });
+}
+
 }  // namespace
 }  // namespace vellum

@@ -23,8 +23,10 @@ class Enumerator : public Object {
   // A second enumerator over the same snapshot, at the same place.
   Ref<Enumerator> Clone() const;
 
-  // C++ hosts walk the snapshot with a range-for.
-  std::vector<Variant>::const_iterator begin() const { return elements_->begin(); }
+  // The snapshot, from where the enumerator stands.
+  std::vector<Variant>::const_iterator begin() const {
+    return elements_->begin() + static_cast<std::ptrdiff_t>(position_);
+  }
   std::vector<Variant>::const_iterator end() const { return elements_->end(); }
 
   String ClassName() const override { return u"Enumerator"; }
@@ -42,5 +44,14 @@ class Enumerator : public Object {
   std::shared_ptr<const std::vector<Variant>> elements_;
   std::size_t position_;
 };
+
+// C++ hosts walk a collection as `for (const Variant& item : menu->NewEnum())`: the loop holds
+// the enumerator, and with it the snapshot, until it ends.
+inline std::vector<Variant>::const_iterator begin(const Ref<Enumerator>& enumerator) {
+  return enumerator->begin();
+}
+inline std::vector<Variant>::const_iterator end(const Ref<Enumerator>& enumerator) {
+  return enumerator->end();
+}
 
 }  // namespace vellum
