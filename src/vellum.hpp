@@ -10,6 +10,7 @@
 #include "items/menu_item.hpp"
 #include "items/sidebar.hpp"
 #include "items/sub_menu.hpp"
+#include "items/system_menu.hpp"
 #include "model/menu_constants.hpp"
 #include "model/menu_lib_global.hpp"
 #include "model/menubar.hpp"

@@ -8,6 +8,7 @@
 #include "model/menubar.hpp"
 #include "model/menus.hpp"
 #include "native/handle_object.hpp"
+#include "native/menu_import.hpp"
 #include "native/menu_wnd_proc.hpp"
 #include "native/native_sync.hpp"
 #include "platform/platform.hpp"
@@ -142,29 +143,43 @@ Ref<MenuItem> SubMenu::Add(const String& caption, const Ref<Object>& picture, co
         } else if (menu && menu->MenuType() == mtcMenubar) {
           delegated = static_cast<Menubar&>(*menu).Add(caption, picture, key, after);
         } else if (anchorParent) {
-          delegated = AsMenuItem(anchorParent->Invoke(
-              u"Add", CallType::Method,
-              {caption, picture ? Variant(picture) : Variant::Nothing(), key, Variant(after)}));
+          delegated = AddThroughParent(anchorParent, caption, picture, key, after);
         }
       });
       return delegated;
     }
   }
 
-  const Ref<MenuItem> item = MenuItem::New();
-  if (hMenu_ == 0) Create();
-  HangUnderOwningEntry();
-  IgnoringErrors([&] { item->SetParent(keepAlive); });
-  IgnoringErrors([&] { item->Accelerator()->AttachToTable(accelerators_); });
-  IgnoringErrors([&] { item->SetRightToLeft(rightToLeft_); });
-
+  const Ref<MenuItem> item = StartItem();
   if (hWndList != 0 && windowList_) {
     AddWindowListEntry(item, hWndList);
   } else {
-    item->Key(key.empty() ? DefaultKey(static_cast<std::uint32_t>(item->ItemId())) : key);
-    after ? InsertAfterAnchor(item, after) : Append(item);
+    PlaceItem(item, key, after);
   }
+  FinishItem(item, caption, picture);
+  // The owning entry above now carries a submenu: measure it again.
+  IgnoringErrors([&] { ReinsertNativeItem(itemId_, false, nullptr); });
+  return item;
+}
 
+Ref<MenuItem> SubMenu::StartItem() {
+  const auto self = Self<SubMenu>();
+  const Ref<MenuItem> item = MenuItem::New();
+  if (hMenu_ == 0) Create();
+  HangUnderOwningEntry();
+  IgnoringErrors([&] { item->SetParent(self); });
+  IgnoringErrors([&] { item->Accelerator()->AttachToTable(accelerators_); });
+  IgnoringErrors([&] { item->SetRightToLeft(rightToLeft_); });
+  return item;
+}
+
+void SubMenu::PlaceItem(const Ref<MenuItem>& item, const String& key, const Ref<MenuItem>& after) {
+  item->Key(key.empty() ? DefaultKey(static_cast<std::uint32_t>(item->ItemId())) : key);
+  after ? InsertAfterAnchor(item, after) : Append(item);
+}
+
+void SubMenu::FinishItem(const Ref<MenuItem>& item, const String& caption,
+                         const Ref<Object>& picture) {
   IgnoringErrors([&] { item->Caption(caption); });
   if (picture) IgnoringErrors([&] { item->Picture(picture); });
   IgnoringErrors([&] {
@@ -175,9 +190,6 @@ Ref<MenuItem> SubMenu::Add(const String& caption, const Ref<Object>& picture, co
   });
   item->ResumeUpdates();
   IgnoringErrors([&] { item->UpdateNative(true); });
-  // The owning entry above now carries a submenu: measure it again.
-  IgnoringErrors([&] { ReinsertNativeItem(itemId_, false, nullptr); });
-  return item;
 }
 
 // Hangs this popup under the entry of its owning item in the menu above.
@@ -309,6 +321,18 @@ void SubMenu::Create() {
   if (sidebar_ && sidebar_->Visible()) IgnoringErrors([&] { sidebar_->Reinsert(); });
 }
 
+void SubMenu::Subclass(HMENU hMenu, bool tagOriginalIDs, TranslateItemDataConstants translate) {
+  if (hMenu_ != 0) return;
+  const auto keepAlive = Self<SubMenu>();
+  parent_.reset();
+  IgnoringErrors([&] { CopyNativePopup(hMenu, *this, true, tagOriginalIDs, translate); });
+}
+
+void SubMenu::CopyMenu(HMENU hMenu, bool tagOriginalIDs, TranslateItemDataConstants translate) {
+  const auto keepAlive = Self<SubMenu>();
+  CopyNativePopup(hMenu, *this, false, tagOriginalIDs, translate);
+}
+
 void SubMenu::Destroy() {
   const auto keepAlive = Self<SubMenu>();
   if (sidebar_) {
@@ -327,12 +351,6 @@ void SubMenu::Destroy() {
   items_ = Collection::New();
 }
 
-void SubMenu::SetMenuHandle(HMENU hMenu) {
-  if (hMenu_ != 0) IgnoringErrors([&] { Destroy(); });
-  hMenu_ = hMenu;
-  if (hMenu_ != 0) IgnoringErrors([&] { Menus::RegisterMenu(*this); });
-}
-
 void SubMenu::SetParent(const Ref<Object>& parent) {
   const Ref<Menu> menu = AsMenu(parent);
   if (!menu || (menu->MenuType() != mtcMenubar && menu->MenuType() != mtcPopup)) return;
@@ -346,7 +364,7 @@ LRESULT SubMenu::ExecCmd(WPARAM wParam, UINT message) {
   if (message == WM_INITMENUPOPUP) {
     IgnoringErrors([&] {
       if (static_cast<HMENU>(wParam) == hMenu_) {
-        Announce(u"Submenu_Initialize", Initialize);
+        Announce(BuddyMethod(u"Initialize").c_str(), Initialize);
         return;
       }
       const Ref<SubMenu> opened =
@@ -354,22 +372,21 @@ LRESULT SubMenu::ExecCmd(WPARAM wParam, UINT message) {
               ? std::dynamic_pointer_cast<SubMenu>(active->MenuByHandle(static_cast<HMENU>(wParam)))
               : nullptr;
       // Raised only for popups below this one.
-      if (IsBelow(opened, self)) Announce(u"Submenu_SubmenuInitialize", SubmenuInitialize, opened);
+      if (IsBelow(opened, self)) {
+        Announce(BuddyMethod(u"SubmenuInitialize").c_str(), SubmenuInitialize, opened);
+      }
     });
-  } else if (message == WM_COMMAND || message == WM_MENURBUTTONUP) {
+  } else if (IsChoice(message)) {
     const Ref<Object> found =
         active ? active->SearchRecursive(self, static_cast<std::int32_t>(wParam)) : nullptr;
     const bool right = message == WM_MENURBUTTONUP;
     if (std::dynamic_pointer_cast<vellum::Sidebar>(found)) {
       IgnoringErrors([&] {
-        right ? Announce(u"SubMenu_SidebarRightClick", SidebarRightClick)
-              : Announce(u"SubMenu_SidebarClick", SidebarClick);
+        right ? Announce(BuddyMethod(u"SidebarRightClick").c_str(), SidebarRightClick)
+              : Announce(BuddyMethod(u"SidebarClick").c_str(), SidebarClick);
       });
     } else if (const Ref<MenuItem> item = std::dynamic_pointer_cast<MenuItem>(found)) {
-      IgnoringErrors([&] {
-        right ? Announce(u"SubMenu_ItemRightClick", ItemRightClick, item)
-              : Announce(u"SubMenu_UserCommand", UserCommand, item);
-      });
+      IgnoringErrors([&] { AnnounceItem(item, wParam, right); });
     } else {
       return 0;  // not below this popup: nothing is passed on
     }
@@ -380,6 +397,27 @@ LRESULT SubMenu::ExecCmd(WPARAM wParam, UINT message) {
     if (top != self) RouteToMenu(top, wParam, message);
   }
   return 0;
+}
+
+bool SubMenu::IsChoice(UINT message) const {
+  return message == WM_COMMAND || message == WM_MENURBUTTONUP;
+}
+
+void SubMenu::AnnounceItem(const Ref<MenuItem>& item, WPARAM /*id*/, bool right) {
+  right ? Announce(BuddyMethod(u"ItemRightClick").c_str(), ItemRightClick, item)
+        : Announce(BuddyMethod(u"UserCommand").c_str(), UserCommand, item);
+}
+
+String SubMenu::BuddyMethod(StringView event) const {
+  return String(BuddyPrefix()) + String(event);
+}
+
+Ref<MenuItem> AddThroughParent(const Ref<Object>& parent, const String& caption,
+                               const Ref<Object>& picture, const String& key,
+                               const Ref<MenuItem>& after) {
+  return AsMenuItem(parent->Invoke(
+      u"Add", CallType::Method,
+      {caption, picture ? Variant(picture) : Variant::Nothing(), key, Variant(after)}));
 }
 
 const MemberTable& SubMenu::Members() const {

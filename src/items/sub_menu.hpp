@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "model/menu.hpp"
+#include "native/import_constants.hpp"
 
 namespace vellum {
 
@@ -50,6 +51,13 @@ class SubMenu : public Menu {
   void Popup(platform::HWND hWnd, bool recurse = false, std::int32_t x = 0, std::int32_t y = 0);
   void Create();
   void Destroy();
+  // Takes over a native popup in place: its entries become owner-drawn items with their command
+  // IDs. Does nothing while the popup has a handle; a failing entry ends the import quietly.
+  void Subclass(platform::HMENU hMenu, bool tagOriginalIDs = false,
+                TranslateItemDataConstants translate = tdNone);
+  // Adds owner-drawn copies of another native menu's entries; its failures reach the caller.
+  void CopyMenu(platform::HMENU hMenu, bool tagOriginalIDs = false,
+                TranslateItemDataConstants translate = tdNone);
 
   // The popup is about to open; an item of it (or below it) was chosen or right-clicked;
   // a popup below it is about to open; its sidebar was chosen.
@@ -65,8 +73,6 @@ class SubMenu : public Menu {
   platform::LRESULT ExecCmd(platform::WPARAM wParam, platform::UINT message) override;
 
   // --- for the library ---
-  // Adopts a native handle (destroying the one held first) and registers the popup.
-  void SetMenuHandle(platform::HMENU hMenu);
   void SetItemId(std::int32_t id) { itemId_ = id; }
   void SetWindowList(bool value) { windowList_ = value; }
   // Accepts only a menu bar or popup as parent, and takes its font.
@@ -78,23 +84,44 @@ class SubMenu : public Menu {
   const MemberTable& Members() const override;
   const EventTable& Events() const override;
 
+  // The steps of adding an item, shared with the system menu: a new item hung in this popup,
+  // placed under its key after `after` (or at the end), then given its caption and picture
+  // and written to the native menu.
+  Ref<MenuItem> StartItem();
+  void PlaceItem(const Ref<MenuItem>& item, const String& key, const Ref<MenuItem>& after);
+  void FinishItem(const Ref<MenuItem>& item, const String& caption, const Ref<Object>& picture);
+  // Resolves `insertAfter` to an item, or nothing when it names none.
+  Ref<MenuItem> ResolveAnchor(const Variant& insertAfter);
+  void ApplyMenuInfo(platform::DWORD mask, platform::DWORD style, platform::UINT cyMax);
+
+  // How the menu-level events go out: which messages are choices, how a chosen item is
+  // announced, and the prefix of the buddy's method names.
+  virtual bool IsChoice(platform::UINT message) const;
+  virtual void AnnounceItem(const Ref<MenuItem>& item, platform::WPARAM id, bool right);
+  virtual const char16_t* BuddyPrefix() const { return u"SubMenu_"; }
+  String BuddyMethod(StringView event) const;
+
+  Ref<vellum::Sidebar> sidebar_;
+  std::int32_t maxHeight_ = 0;
+
  private:
   friend class ObjectFactory;
 
-  // Resolves `insertAfter` to an item, or nothing when it names none.
-  Ref<MenuItem> ResolveAnchor(const Variant& insertAfter);
   void HangUnderOwningEntry();
   void AddWindowListEntry(const Ref<MenuItem>& item, platform::HWND hWndList);
   void InsertAfterAnchor(const Ref<MenuItem>& item, const Ref<MenuItem>& after);
   void Append(const Ref<MenuItem>& item);
-  void ApplyMenuInfo(platform::DWORD mask, platform::DWORD style, platform::UINT cyMax);
 
   bool windowList_ = false;
   std::weak_ptr<Object> parent_;
-  Ref<vellum::Sidebar> sidebar_;
   bool largeIcons_ = false;
   bool autoDismiss_ = false;
-  std::int32_t maxHeight_ = 0;
 };
+
+// Adds an item to a menu that is none of the library's own (a designer), by name:
+// `parent.Add(caption, picture, key, after)`.
+Ref<MenuItem> AddThroughParent(const Ref<Object>& parent, const String& caption,
+                               const Ref<Object>& picture, const String& key,
+                               const Ref<MenuItem>& after);
 
 }  // namespace vellum

@@ -5,6 +5,8 @@
 #include "items/sidebar.hpp"
 #include "items/sub_menu.hpp"
 #include "model/library_state.hpp"
+#include "model/menus.hpp"
+#include "platform/platform.hpp"
 
 namespace vellum {
 
@@ -39,6 +41,23 @@ std::vector<Ref<MenuItem>> Menu::ItemList() const {
 void Menu::SetImageMax(std::int32_t left, std::int32_t right) {
   imageMaxLeft_ = left;
   imageMaxRight_ = right;
+}
+
+void Menu::AdoptHandle(platform::HMENU hMenu) {
+  const auto keepAlive = shared_from_this();
+  for (const Ref<MenuItem>& item : ItemList()) {
+    IgnoringErrors([&] { item->SubMenu()->Destroy(); });
+    IgnoringErrors([&] { item->RemoveNative(); });
+  }
+  items_ = Collection::New();
+  if (hMenu_ != 0) {
+    IgnoringErrors([&] { Menus::UnregisterMenu(*this); });
+    if (hMenu_ != hMenu) platform::DestroyMenu(hMenu_);
+    // A key made from the old handle names the new one instead.
+    if (key_ == DefaultKey(hMenu_)) key_.clear();
+  }
+  hMenu_ = hMenu;
+  if (hMenu_ != 0) IgnoringErrors([&] { Menus::RegisterMenu(*this); });
 }
 
 void Menu::ClearRadioGroup() {

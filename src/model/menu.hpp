@@ -67,6 +67,9 @@ class Menu : public Object {
   // The accelerator table field, whatever the public getter answers.
   const Ref<vellum::Accelerators>& AcceleratorTable() const { return accelerators_; }
   void SetImageMax(std::int32_t left, std::int32_t right);
+  // Takes over a native handle: the items and the native menu held go (the handle itself stays
+  // when it is the one taken over), and the menu registers under the new handle.
+  void AdoptHandle(platform::HMENU hMenu);
   // Unchecks every radio-group item of this menu.
   void ClearRadioGroup();
 

@@ -8,6 +8,7 @@
 #include "model/library_state.hpp"
 #include "model/menus.hpp"
 #include "native/handle_object.hpp"
+#include "native/menu_import.hpp"
 #include "native/menu_wnd_proc.hpp"
 #include "native/native_sync.hpp"
 #include "platform/platform.hpp"
@@ -175,7 +176,7 @@ void Menubar::Redraw() {
   RedrawWindowBar();
 }
 
-void Menubar::SetWindowHandle(HWND hWnd, bool /*copyOldMenu*/) {
+void Menubar::SetWindowHandle(HWND hWnd, bool copyOldMenu) {
   // Window 0 is no window: attaching it would leave a registry record nothing releases.
   if (hWnd_ != 0 || hWnd == 0) return;
   const auto keepAlive = Self<Menubar>();
@@ -189,6 +190,9 @@ void Menubar::SetWindowHandle(HWND hWnd, bool /*copyOldMenu*/) {
         SetMenu(hWnd, hMenu_);
       }
     });
+    if (copyOldMenu && oldWndMenu_ != 0) {
+      IgnoringErrors([&] { ImportMenubar(oldWndMenu_, *this, false, false, tdNone); });
+    }
     // Every attached bar holds its own reference, so that releasing one bar of a window that
     // shows another keeps the window subclassed for the other.
     IgnoringErrors([&] { AttachWindow(hWnd, MenuWndProc, hMenu_); });
@@ -199,6 +203,31 @@ void Menubar::SetWindowHandle(HWND hWnd, bool /*copyOldMenu*/) {
 
 void Menubar::SetWindowHandleMDI(HWND hMDIWnd, bool copyOldMenu) {
   SetWindowHandle(hMDIWnd, copyOldMenu);
+}
+
+void Menubar::Subclass(HWND hWnd, bool tagOriginalIDs, TranslateItemDataConstants translate) {
+  if (hWnd_ != 0) return;
+  const auto keepAlive = Self<Menubar>();
+  // Taking over drops the bar's own items and native menu first.
+  IgnoringErrors([&] { ImportMenubar(GetMenu(hWnd), *this, true, tagOriginalIDs, translate); });
+  IgnoringErrors([&] { SetWindowHandle(hWnd, false); });
+  IgnoringErrors([&] { Menus::RegisterMenu(*this); });
+}
+
+void Menubar::CopyMenu(HMENU hMenu, bool tagOriginalIDs, TranslateItemDataConstants translate) {
+  const auto keepAlive = Self<Menubar>();
+  // The bar keeps its window: only its items and native menu are replaced.
+  if (hMenu_ != 0) AdoptHandle(0);
+  Create();
+  ImportMenubar(hMenu, *this, false, tagOriginalIDs, translate);
+  if (hWnd_ != 0) {
+    SetMenu(hWnd_, hMenu_);
+    DrawMenuBar(hWnd_);
+  }
+}
+
+void Menubar::CopyFromWindow(HWND hWnd, bool tagOriginalIDs, TranslateItemDataConstants translate) {
+  CopyMenu(GetMenu(hWnd), tagOriginalIDs, translate);
 }
 
 void Menubar::ReleaseWindowHandle() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "model/menu.hpp"
+#include "native/import_constants.hpp"
 
 namespace vellum {
 
@@ -42,13 +43,25 @@ class Menubar : public Menu {
   Ref<MenuItem> Search(const Variant& indexKey);
   void Redraw();
   // Installs the bar on a window and subclasses it (unless Connected); does nothing while the
-  // bar has a window. `copyOldMenu` is accepted and has no effect.
+  // bar has a window. With `copyOldMenu` the bar also takes copies of the entries of the menu
+  // the window showed before.
   void SetWindowHandle(platform::HWND hWnd, bool copyOldMenu = false);
   void SetWindowHandleMDI(platform::HWND hMDIWnd, bool copyOldMenu = false);
   // Lets the window go; the bar stays installed on it.
   void ReleaseWindowHandle();
   void Create();
   void Destroy();
+  // Takes over the menu bar the window shows, in place, and attaches the window: its entries
+  // become owner-drawn items with their command IDs. Does nothing while the bar has a window;
+  // a failing entry ends the import quietly.
+  void Subclass(platform::HWND hWnd, bool tagOriginalIDs = false,
+                TranslateItemDataConstants translate = tdNone);
+  // Replaces the bar's items by owner-drawn copies of a native menu's entries (of the menu the
+  // window shows); the source stays as it was. Failures reach the caller.
+  void CopyMenu(platform::HMENU hMenu, bool tagOriginalIDs = false,
+                TranslateItemDataConstants translate = tdNone);
+  void CopyFromWindow(platform::HWND hWnd, bool tagOriginalIDs = false,
+                      TranslateItemDataConstants translate = tdNone);
 
   // The bar is about to open; an item anywhere in its tree was chosen or right-clicked; a popup
   // below it is about to open.

@@ -4,6 +4,7 @@
 #include "items/menu_item.hpp"
 #include "items/sidebar.hpp"
 #include "items/sub_menu.hpp"
+#include "items/system_menu.hpp"
 #include "model/library_state.hpp"
 #include "model/menubar.hpp"
 #include "native/native_sync.hpp"
@@ -148,6 +149,16 @@ Ref<Menubar> Menus::Menubar(const Variant& indexKey) {
     return nullptr;
   }
   return std::static_pointer_cast<vellum::Menubar>(member);
+}
+
+Ref<SystemMenu> Menus::SystemMenu(const Variant& indexKey) {
+  const Ref<Object> member = Find(indexKey);
+  if (!member) return nullptr;
+  if (MenuTypeOf(member) != mtcSysmenu) {
+    SetLastError(error::kTypeMismatch, kSource, kInternalError);
+    return nullptr;
+  }
+  return std::static_pointer_cast<vellum::SystemMenu>(member);
 }
 
 Ref<Object> Menus::Designer(const Variant& indexKey) {
@@ -373,6 +384,7 @@ const MemberTable& Menus::Members() const {
           Method(u"ItemType", &Menus::ItemType),
           Method(u"SubMenu", &Menus::SubMenu),
           Method(u"Menubar", &Menus::Menubar),
+          Method(u"SystemMenu", &Menus::SystemMenu),
           Method(u"Designer", &Menus::Designer),
           Property(u"GlobalFont", &Menus::GlobalFont, &Menus::GlobalFont),
           ReadOnly(u"Count", &Menus::Count),

@@ -21,6 +21,7 @@ class Menu;
 class Menubar;
 class MenuItem;
 class SubMenu;
+class SystemMenu;
 
 class Menus : public Object {
  public:
@@ -47,6 +48,7 @@ class Menus : public Object {
   MenuTypeConstants ItemType(const Variant& indexKey);
   Ref<vellum::SubMenu> SubMenu(const Variant& indexKey);
   Ref<vellum::Menubar> Menubar(const Variant& indexKey);
+  Ref<vellum::SystemMenu> SystemMenu(const Variant& indexKey);
   Ref<Object> Designer(const Variant& indexKey);
   Ref<StdFont> GlobalFont() const;
   void GlobalFont(const Ref<StdFont>& font);

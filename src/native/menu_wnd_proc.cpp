@@ -30,7 +30,7 @@ LRESULT PassOn(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
 }
 
 // Commands, system commands and right-button releases become the objects' events.
-void HandleCommand(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+void HandleCommand(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
   if (uMsg == WM_MENURBUTTONUP) {
     // wParam is the entry's position in the menu lParam: read its command ID.
     MENUITEMINFOW record;
@@ -42,7 +42,8 @@ void HandleCommand(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   const WPARAM id = (wParam & 0xFFFE0000u) ? wParam : (wParam & 0xFFFF);
   const Ref<Menus> active = Library().activeMenus;
   if (!active) return;
-  Ref<Object> found = active->FindMenuItem(static_cast<std::int32_t>(id), 0);
+  // The window picks its own system menu among those whose standard IDs repeat.
+  Ref<Object> found = active->FindMenuItem(static_cast<std::int32_t>(id), hWnd);
   // Window-list entries stand in no item list: they are found by their child window's handle.
   const Ref<Collection>& windowList = Library().windowList;
   const String windowKey = DefaultKey(static_cast<std::uint32_t>(wParam));
@@ -91,7 +92,7 @@ LRESULT MenuWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
     case WM_SYSCOMMAND:
     case WM_MENURBUTTONUP:
-      IgnoringErrors([&] { HandleCommand(uMsg, wParam, lParam); });
+      IgnoringErrors([&] { HandleCommand(hWnd, uMsg, wParam, lParam); });
       break;
     case WM_INITMENU:
     case WM_INITMENUPOPUP:

@@ -46,6 +46,11 @@ void CopyFields(const MENUITEMINFOA& narrow, MENUITEMINFOW& wide) {
   wide.hbmpItem = narrow.hbmpItem;
 }
 
+// A text entry: none of the kinds that carry no text, whatever its other flags.
+bool IsTextEntry(UINT type) {
+  return (type & (MFT_BITMAP | MFT_SEPARATOR | MFT_OWNERDRAW)) == 0;
+}
+
 }  // namespace
 
 void GetItemInfo(HMENU hMenu, UINT item, bool byPosition, MENUITEMINFOW& record, String* text) {
@@ -56,7 +61,7 @@ void GetItemInfo(HMENU hMenu, UINT item, bool byPosition, MENUITEMINFOW& record,
     WCHAR buffer[kTextBufferLength + 1] = {};
     if (wantsText) record.dwTypeData = buffer, record.cch = kTextBufferLength;
     const BOOL ok = GetMenuItemInfoW(hMenu, item, byPosition, &record);
-    if (ok && wantsText && record.fType == MFT_STRING && text) {
+    if (ok && wantsText && IsTextEntry(record.fType) && text) {
       *text = String(buffer, std::min(record.cch, kTextBufferLength));
     }
     record.dwTypeData = nullptr;
@@ -67,7 +72,7 @@ void GetItemInfo(HMENU hMenu, UINT item, bool byPosition, MENUITEMINFOW& record,
   if (wantsText) narrow.dwTypeData = buffer, narrow.cch = kTextBufferLength;
   const BOOL ok = GetMenuItemInfoA(hMenu, item, byPosition, &narrow);
   CopyFields(narrow, record);
-  if (ok && wantsText && narrow.fType == MFT_STRING && text) {
+  if (ok && wantsText && IsTextEntry(narrow.fType) && text) {
     *text = CodePageToString(std::string_view(buffer, std::min(narrow.cch, kTextBufferLength)));
   }
 }
