@@ -105,8 +105,8 @@ const MemberTable& Accelerators::Members() const {
                                  members::CheckArgumentCount(call, 2);
                                  return Variant(self.Add(call.Required(0).ToString(), call.Arg(1)));
                                }),
-          Method(u"Item", &Accelerators::Item),
-          Method(u"ItemByID", &Accelerators::ItemByID),
+          ReadOnly(u"Item", &Accelerators::Item),
+          ReadOnly(u"ItemByID", &Accelerators::ItemByID),
           ReadOnly(u"Count", &Accelerators::Count),
           Method(u"Remove", &Accelerators::Remove),
           Method(u"RemoveByID", &Accelerators::RemoveByID),

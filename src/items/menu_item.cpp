@@ -404,12 +404,6 @@ const MemberTable& MenuItem::Members() const {
           ReadOnly(u"ParentType", &MenuItem::ParentType),
           Method(u"Search", &MenuItem::Search),
           Property(u"BuddyObject", &MenuItem::BuddyObject, &MenuItem::BuddyObject),
-          Custom<MenuItem>(u"ExecCmd",
-                           [](MenuItem& self, Invocation& call) {
-                             self.ExecCmd(static_cast<WPARAM>(call.Required(0).ToLong()),
-                                          static_cast<UINT>(call.Required(1).ToLong()));
-                             return Variant(0);
-                           }),
       },
       &Object::Members(), u"Caption");
   return table;

@@ -243,12 +243,6 @@ const MemberTable& Sidebar::Members() const {
           ReadOnly(u"ParentType", &Sidebar::ParentType),
           Method(u"Search", &Sidebar::Search),
           Property(u"BuddyObject", &Sidebar::BuddyObject, &Sidebar::BuddyObject),
-          Custom<Sidebar>(u"ExecCmd",
-                          [](Sidebar& self, Invocation& call) {
-                            self.ExecCmd(static_cast<WPARAM>(call.Required(0).ToLong()),
-                                         static_cast<UINT>(call.Required(1).ToLong()));
-                            return Variant(0);
-                          }),
       },
       &Object::Members());
   return table;

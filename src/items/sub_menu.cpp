@@ -423,15 +423,16 @@ Ref<MenuItem> AddThroughParent(const Ref<Object>& parent, const String& caption,
 const MemberTable& SubMenu::Members() const {
   static const MemberTable table(
       {
+          ReadOnly(u"Sidebar", &SubMenu::Sidebar),
           ReadOnly(u"WindowList", &SubMenu::WindowList),
           ReadOnly(u"Accelerators", &SubMenu::Accelerators),
-          Custom<SubMenu>(u"MaxHeight",
+          Custom<SubMenu>(u"MaxHeight", CallTypes::Get | CallTypes::Let,
                           [](SubMenu& self, Invocation& call) -> Variant {
                             if (!call.IsAssignment()) return self.MaxHeight();
                             self.MaxHeight(call.Value().ToLong());
                             return {};
                           }),
-          Custom<SubMenu>(u"AutoDismiss",
+          Custom<SubMenu>(u"AutoDismiss", CallTypes::Get | CallTypes::Let,
                           [](SubMenu& self, Invocation& call) -> Variant {
                             if (!call.IsAssignment()) return self.AutoDismiss();
                             self.AutoDismiss(call.Value().ToBool());
@@ -451,8 +452,8 @@ const MemberTable& SubMenu::Members() const {
                                 key.IsMissing() ? String() : key.ToString(), call.Arg(3),
                                 hWndList.IsMissing() ? 0 : static_cast<HWND>(hWndList.ToLong())));
                           }),
-          Method(u"Item", &SubMenu::Item),
-          Method(u"SubMenu", &SubMenu::SubMenuOf),
+          ReadOnly(u"Item", &SubMenu::Item),
+          ReadOnly(u"SubMenu", &SubMenu::SubMenuOf),
           Method(u"Remove", &SubMenu::Remove),
           Method(u"Clear", &SubMenu::Clear),
           Method(u"Search", &SubMenu::Search),
@@ -470,6 +471,8 @@ const MemberTable& SubMenu::Members() const {
                           }),
           Method(u"Create", &SubMenu::Create),
           Method(u"Destroy", &SubMenu::Destroy),
+          ImportMember(u"Subclass", &SubMenu::Subclass),
+          ImportMember(u"CopyMenu", &SubMenu::CopyMenu),
       },
       &Menu::Members(), u"Item");
   return table;

@@ -2,6 +2,7 @@
 
 #include "accel/accelerators.hpp"
 #include "items/menu_item.hpp"
+#include "items/sidebar.hpp"
 #include "model/menus.hpp"
 #include "native/handle_object.hpp"
 #include "native/menu_import.hpp"
@@ -130,6 +131,7 @@ const MemberTable& SystemMenu::Members() const {
                      }),
           Property(u"LargeIcons", &SM::LargeIcons, &SM::LargeIcons),
           ReadOnly(u"Parent", &SM::Parent),
+          ReadOnly(u"Sidebar", &SM::Sidebar),
           Custom<SM>(u"Add",
                      [](SM& self, Invocation& call) {
                        members::CheckArgumentCount(call, 4);

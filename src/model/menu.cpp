@@ -82,14 +82,10 @@ const MemberTable& Menu::Members() const {
           ReadOnly(u"NewEnum", &Menu::NewEnum),
           ReadOnly(u"Child", &Menu::Child),
           ReadOnly(u"AnyItemVisible", &Menu::AnyItemVisible),
-          ReadOnly(u"Sidebar", &Menu::Sidebar),
-          Custom<Menu>(u"TopMostParent",
-                       [](Menu& self, Invocation&) { return Variant(self.TopMostParent()); }),
-          Custom<Menu>(u"ExecCmd",
+          Custom<Menu>(u"TopMostParent", CallTypes::Get,
                        [](Menu& self, Invocation& call) {
-                         return Variant(static_cast<std::int32_t>(
-                             self.ExecCmd(static_cast<platform::WPARAM>(call.Required(0).ToLong()),
-                                          static_cast<platform::UINT>(call.Required(1).ToLong()))));
+                         members::CheckArgumentCount(call, 0);
+                         return Variant(self.TopMostParent());
                        }),
       },
       &Object::Members());

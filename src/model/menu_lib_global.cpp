@@ -78,7 +78,7 @@ const MemberTable& MenuLibGlobal::Members() const {
   static const MemberTable table(
       {
           ReadOnly(u"Menus", &MenuLibGlobal::Menus),
-          Method(u"MenuItems", &MenuLibGlobal::MenuItems),
+          ReadOnly(u"MenuItems", &MenuLibGlobal::MenuItems),
           Custom<MenuLibGlobal>(u"SetActiveMenuSet",
                                 [](MenuLibGlobal& self, Invocation& call) {
                                   members::CheckArgumentCount(call, 2);

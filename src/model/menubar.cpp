@@ -281,18 +281,33 @@ const MemberTable& Menubar::Members() const {
                                          key.IsMissing() ? String() : key.ToString(), call.Arg(3)));
                           }),
           Method(u"Item", &Menubar::Item),
-          Method(u"SubMenu", &Menubar::SubMenu),
+          ReadOnly(u"SubMenu", &Menubar::SubMenu),
           Method(u"Remove", &Menubar::Remove),
           Method(u"Clear", &Menubar::Clear),
           ReadOnly(u"WindowList", &Menubar::WindowList),
           Method(u"SetWindowList", &Menubar::SetWindowList),
           Method(u"Search", &Menubar::Search),
           Method(u"Redraw", &Menubar::Redraw),
-          Method(u"SetWindowHandle", &Menubar::SetWindowHandle),
-          Method(u"SetWindowHandleMDI", &Menubar::SetWindowHandleMDI),
+          Custom<Menubar>(u"SetWindowHandle",
+                          [](Menubar& self, Invocation& call) {
+                            members::CheckArgumentCount(call, 2);
+                            self.SetWindowHandle(static_cast<HWND>(call.Required(0).ToLong()),
+                                                 members::OptionalArgument(call, 1, false));
+                            return Variant();
+                          }),
+          Custom<Menubar>(u"SetWindowHandleMDI",
+                          [](Menubar& self, Invocation& call) {
+                            members::CheckArgumentCount(call, 2);
+                            self.SetWindowHandleMDI(static_cast<HWND>(call.Required(0).ToLong()),
+                                                    members::OptionalArgument(call, 1, false));
+                            return Variant();
+                          }),
           Method(u"ReleaseWindowHandle", &Menubar::ReleaseWindowHandle),
           Method(u"Create", &Menubar::Create),
           Method(u"Destroy", &Menubar::Destroy),
+          ImportMember(u"Subclass", &Menubar::Subclass),
+          ImportMember(u"CopyMenu", &Menubar::CopyMenu),
+          ImportMember(u"CopyFromWindow", &Menubar::CopyFromWindow),
       },
       &Menu::Members(), u"Item");
   return table;

@@ -376,16 +376,17 @@ const MemberTable& Menus::Members() const {
                               static_cast<HMENU>(call.Required(0).ToLong()),
                               call.Arg(1).IsMissing() ? 0 : call.Arg(1).ToLong()));
                         }),
-          Custom<Menus>(u"HasMenu",
+          Custom<Menus>(u"HasMenu", CallTypes::Get,
                         [](Menus& self, Invocation& call) {
+                          members::CheckArgumentCount(call, 1);
                           return Variant(
                               self.HasMenu(static_cast<HMENU>(call.Required(0).ToLong())));
                         }),
-          Method(u"ItemType", &Menus::ItemType),
-          Method(u"SubMenu", &Menus::SubMenu),
-          Method(u"Menubar", &Menus::Menubar),
-          Method(u"SystemMenu", &Menus::SystemMenu),
-          Method(u"Designer", &Menus::Designer),
+          ReadOnly(u"ItemType", &Menus::ItemType),
+          ReadOnly(u"SubMenu", &Menus::SubMenu),
+          ReadOnly(u"Menubar", &Menus::Menubar),
+          ReadOnly(u"SystemMenu", &Menus::SystemMenu),
+          ReadOnly(u"Designer", &Menus::Designer),
           Property(u"GlobalFont", &Menus::GlobalFont, &Menus::GlobalFont),
           ReadOnly(u"Count", &Menus::Count),
           ReadOnly(u"MenuCount", &Menus::MenuCount),

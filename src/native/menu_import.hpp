@@ -8,6 +8,7 @@
 // accelerator after a Tab that does not parse); what was imported so far stays.
 
 #include "native/import_constants.hpp"
+#include "platform/automation/object.hpp"
 #include "platform/types.hpp"
 
 namespace vellum {
@@ -24,5 +25,18 @@ void CopyNativePopup(platform::HMENU source, SubMenu& popup, bool adopting, bool
 // `revertMenu`), giving the standard entries their captions, pictures and states.
 void ImportSystemMenu(platform::HWND hWnd, SystemMenu& menu, bool revertMenu,
                       TranslateItemDataConstants translate);
+
+// A member that imports by name: (handle, optional fTagOriginalIDs, optional fTranslate).
+template <class T, class Handle>
+MemberTable::Entry ImportMember(String name,
+                                void (T::*import)(Handle, bool, TranslateItemDataConstants)) {
+  return Custom<T>(std::move(name), [import](T& self, Invocation& call) {
+    members::CheckArgumentCount(call, 3);
+    (self.*import)(static_cast<Handle>(call.Required(0).ToLong()),
+                   members::OptionalArgument(call, 1, false),
+                   members::OptionalArgument(call, 2, tdNone));
+    return Variant();
+  });
+}
 
 }  // namespace vellum

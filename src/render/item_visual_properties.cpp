@@ -207,7 +207,12 @@ const MemberTable& ItemVisualProperties::Members() const {
           Property(u"RunnerSelection", &IVP::RunnerSelection, &IVP::RunnerSelection),
           ReadOnly(u"MultiGradient", &IVP::MultiGradient),
           ReadOnly(u"SelMultiGradient", &IVP::SelMultiGradient),
-          Method(u"UnifyColorScheme", &IVP::UnifyColorScheme),
+          Custom<IVP>(u"UnifyColorScheme",
+                      [](IVP& self, Invocation& call) {
+                        members::CheckArgumentCount(call, 1);
+                        self.UnifyColorScheme(members::OptionalArgument(call, 0, false));
+                        return Variant();
+                      }),
           Property(u"SelectionStyle", &IVP::SelectionStyle, &IVP::SelectionStyle),
           Property(u"DrawBoolPic", &IVP::DrawBoolPic, &IVP::DrawBoolPic),
           Property(u"ScaleImages", &IVP::ScaleImages, &IVP::ScaleImages),

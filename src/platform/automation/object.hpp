@@ -204,6 +204,13 @@ struct FromVariant<E> {
   static E From(const Variant& v) { return static_cast<E>(v.ToLong()); }
 };
 
+// The i-th argument converted to P, or `fallback` when the caller omitted it.
+template <class P>
+P OptionalArgument(const Invocation& call, std::size_t i, P fallback) {
+  const Variant& value = call.Arg(i);
+  return value.IsMissing() ? fallback : FromVariant<P>::From(value);
+}
+
 // The i-th argument for a parameter of type P: `Variant&` binds the caller's value,
 // `const Variant&` takes Missing for an omitted argument, anything else is required.
 template <class P>
