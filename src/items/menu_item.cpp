@@ -369,6 +369,13 @@ void MenuItem::OnVisualChanged(const String& property) {
   if (ResizesEntry(property)) Refresh();
 }
 
+void ApplyFlatSelection(MenuItem& item, bool barEntry) {
+  const Ref<Menus> active = Library().activeMenus;
+  if (!active || active->MenuDrawStyle() != mdsOfficeXP) return;
+  ItemVisualProperties& visual = *item.Visual();
+  visual.SelectionStyle(barEntry ? mssFlat | mssColor : visual.SelectionStyle() | mssFlat);
+}
+
 const MemberTable& MenuItem::Members() const {
   static const MemberTable table(
       {

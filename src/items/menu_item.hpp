@@ -175,4 +175,8 @@ class MenuItem : public Object {
   CaptionLayout captionLayout_;
 };
 
+// Under the active set's flat draw style a new entry selects in the flat look: a bar entry as a
+// coloured box with a frame, a popup entry with the frame added to its own look.
+void ApplyFlatSelection(MenuItem& item, bool barEntry);
+
 }  // namespace vellum

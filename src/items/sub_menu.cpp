@@ -182,12 +182,7 @@ void SubMenu::FinishItem(const Ref<MenuItem>& item, const String& caption,
                          const Ref<Object>& picture) {
   IgnoringErrors([&] { item->Caption(caption); });
   if (picture) IgnoringErrors([&] { item->Picture(picture); });
-  IgnoringErrors([&] {
-    const Ref<Menus> active = Library().activeMenus;
-    if (active && active->MenuDrawStyle() == mdsOfficeXP) {
-      item->Visual()->SelectionStyle(item->Visual()->SelectionStyle() | mssFlat);
-    }
-  });
+  IgnoringErrors([&] { ApplyFlatSelection(*item, false); });
   item->ResumeUpdates();
   IgnoringErrors([&] { item->UpdateNative(true); });
 }

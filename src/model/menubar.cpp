@@ -110,12 +110,7 @@ Ref<MenuItem> Menubar::Add(const String& caption, const Ref<Object>& picture, co
   IgnoringErrors([&] { item->Visual()->TextAlign(taCenter); });
   IgnoringErrors([&] { item->Caption(caption); });
   if (picture) IgnoringErrors([&] { item->Picture(picture); });
-  IgnoringErrors([&] {
-    const Ref<Menus> active = Library().activeMenus;
-    if (active && active->MenuDrawStyle() == mdsOfficeXP) {
-      item->Visual()->SelectionStyle(mssFlat | mssColor);
-    }
-  });
+  IgnoringErrors([&] { ApplyFlatSelection(*item, true); });
   item->ResumeUpdates();
   // For a bar item the refresh rebuilds the whole bar, which also relinks the items.
   IgnoringErrors([&] { item->UpdateNative(false); });

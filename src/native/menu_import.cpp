@@ -80,6 +80,8 @@ void ApplyEntry(MenuItem& item, const Entry& entry, Routine routine) {
     item.Separator(true);
     item.SeparatorType(mstBreak);
   }
+  // Imported entries look as added ones do under the flat draw style.
+  ApplyFlatSelection(item, routine == Routine::Menubar);
   if (routine != Routine::Popup) return;
   if (entry.record.hbmpUnchecked) item.Picture(PictureOf(entry.record.hbmpUnchecked));
   if (entry.record.hbmpChecked) {

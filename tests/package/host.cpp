@@ -60,6 +60,9 @@ int main() {
   Check(accelerator->Shift() == acCtrl, "an accelerator's modifiers");
   const Ref<Accelerators> table = popup->Accelerators();
   Check(table->ItemByID(open->ItemId()) == accelerator, "the popup's accelerator table");
+  const Ref<SystemMenu> system = SystemMenu::New();
+  system->Add(u"&About...");
+  Check(system->Count() == 1 && system->TopMostParent() == system, "a system menu");
   open->SeparatorType(mstNormal);
   Check(set->ItemType(bar->Key()) == mtcMenubar, "a member's kind");
 

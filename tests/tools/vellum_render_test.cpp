@@ -87,7 +87,7 @@ TEST(VellumRender, TheSampleTourPicturesEveryPopupInBothStyles) {
 
   std::vector<std::string> expected;
   for (const char* style : {"office", "xp"}) {
-    for (const char* scene : {"file", "file-recent-files", "edit", "view-zoom", "help"})
+    for (const char* scene : {"file", "file-recent-files", "edit", "view-zoom", "help", "system"})
       expected.push_back((out / (std::string(style) + "-" + scene + ".png")).string());
   }
   EXPECT_EQ(run.Lines(), expected) << "the paths of the pictures written, one per line";

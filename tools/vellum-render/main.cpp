@@ -21,11 +21,9 @@ using vellum::render_tool::Scene;
 // The pictures a run without --open takes: every popup of the bar, the nested ones included,
 // each with the mouse on an entry that shows the selection look.
 std::vector<Scene> SampleTour() {
-  return {{{"File"}, "Save"},
-          {{"File", "Recent Files"}, "2 todo.txt"},
-          {{"Edit"}, "Replace..."},
-          {{"View", "Zoom"}, "Zoom In"},
-          {{"Help"}, "Contents"}};
+  return {{{"File"}, "Save"},       {{"File", "Recent Files"}, "2 todo.txt"},
+          {{"Edit"}, "Replace..."}, {{"View", "Zoom"}, "Zoom In"},
+          {{"Help"}, "Contents"},   {{"System"}, "Close"}};
 }
 
 }  // namespace
@@ -50,7 +48,8 @@ int main(int argc, char** argv) {
       ->check(CLI::IsMember(styles))
       ->take_all();
   app.add_option("--open", open,
-                 "Popups to open, as a path of captions or keys: \"File>Recent Files\"");
+                 "Popups to open, as a path of captions or keys: \"File>Recent Files\"; "
+                 "\"System\" opens the window's system menu");
   app.add_option("--hover", hover, "The entry of the innermost open popup the mouse rests on");
   app.add_option("--scheme", schemeName, "System colours: classic, dark or high-contrast")
       ->check(CLI::IsMember(schemes));

@@ -129,4 +129,12 @@ Ref<Menubar> BuildSampleMenus() {
   return bar;
 }
 
+Ref<SystemMenu> BuildSampleSystemMenu(platform::HWND window) {
+  Ref<SystemMenu> menu = SystemMenu::New();
+  menu->Subclass(window);
+  menu->Add(u"-", nullptr, u"SystemSep");
+  menu->Add(u"&About Vellum Sample...", nullptr, u"SystemAbout");
+  return menu;
+}
+
 }  // namespace vellum::render_tool

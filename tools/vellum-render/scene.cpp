@@ -7,6 +7,7 @@
 
 #include "items/menu_item.hpp"
 #include "items/sub_menu.hpp"
+#include "items/system_menu.hpp"
 #include "model/menu_lib_global.hpp"
 #include "model/menubar.hpp"
 #include "model/menus.hpp"
@@ -48,17 +49,29 @@ std::string Describe(const std::vector<std::string>& path, std::size_t count) {
   return text.empty() ? "the menu bar" : "\"" + text + "\"";
 }
 
-// The entries a scene names, resolved from the bar down.
+// A path that starts with "System" opens the window's system menu instead of a bar entry.
+bool OpensSystemMenu(const Scene& scene) {
+  return !scene.path.empty() && FoldCase(Utf8ToString(scene.path.front())) == u"system";
+}
+
+// The entries a scene names, resolved from the bar (or the system menu) down.
 struct ResolvedScene {
+  bool system = false;
   std::vector<Ref<MenuItem>> path;
   Ref<MenuItem> hover;
 };
 
 // Every name on the path must open a popup, and the hovered entry must be in the last one.
-ResolvedScene Resolve(const Menubar& bar, const Scene& scene) {
+ResolvedScene Resolve(const Menubar& bar, const SystemMenu& systemMenu, const Scene& scene) {
   ResolvedScene resolved;
   const Menu* menu = &bar;
-  for (std::size_t i = 0; i < scene.path.size(); ++i) {
+  std::size_t first = 0;
+  if (OpensSystemMenu(scene)) {
+    resolved.system = true;
+    menu = &systemMenu;
+    first = 1;
+  }
+  for (std::size_t i = first; i < scene.path.size(); ++i) {
     Ref<MenuItem> item = FindEntry(*menu, scene.path[i]);
     if (!item) {
       throw RenderError("no entry \"" + scene.path[i] + "\" in " + Describe(scene.path, i));
@@ -119,15 +132,15 @@ void Shoot(platform::HWND window, const std::filesystem::path& file) {
   }
 }
 
-// Opens the scene's popups as a user would, rests the mouse on its entry and takes the picture
-// while the menus are open.
+// Opens the scene's popups as a user would (the system menu by a click on the window's icon),
+// rests the mouse on its entry and takes the picture while the menus are open.
 void Show(const Menubar& bar, platform::HWND window, const ResolvedScene& scene,
           const std::filesystem::path& file) {
   platform::DrawMenuBar(window);
-  if (scene.path.empty()) return Shoot(window, file);
+  if (scene.path.empty() && !scene.system) return Shoot(window, file);
 
   sim::User user;
-  for (std::size_t i = 1; i < scene.path.size(); ++i)
+  for (std::size_t i = scene.system ? 0 : 1; i < scene.path.size(); ++i)
     user.Open(sim::ById(CommandOf(scene.path[i])));
   if (scene.hover) user.Hover(sim::ById(CommandOf(scene.hover)));
   std::exception_ptr failure;
@@ -141,7 +154,11 @@ void Show(const Menubar& bar, platform::HWND window, const ResolvedScene& scene,
     }
   });
   user.Cancel();
-  user.ClickMenuBar(window, BarPosition(bar.hMenu(), scene.path.front()->ItemId()));
+  if (scene.system) {
+    user.OpenSystemMenu(window);
+  } else {
+    user.ClickMenuBar(window, BarPosition(bar.hMenu(), scene.path.front()->ItemId()));
+  }
   if (failure) std::rethrow_exception(failure);
   if (!taken) throw RenderError("the menu did not open for " + file.filename().string());
 }
@@ -151,15 +168,16 @@ std::vector<std::filesystem::path> RenderHere(const RenderJob& job) {
   const Ref<Menus> menus = MenuLibGlobal::New()->Menus();
   menus->MenuDrawStyle(job.style);
   const Ref<Menubar> bar = BuildSampleMenus();
-
-  std::vector<ResolvedScene> resolved;
-  for (const Scene& scene : job.scenes)
-    resolved.push_back(Resolve(*bar, scene));
-
   const platform::HWND window =
       sim::CreateWindow(job.style == mdsOfficeXP ? u"Vellum sample - Office XP style"
                                                  : u"Vellum sample - Office style",
                         kWindowBounds);
+  const Ref<SystemMenu> systemMenu = BuildSampleSystemMenu(window);
+
+  std::vector<ResolvedScene> resolved;
+  for (const Scene& scene : job.scenes)
+    resolved.push_back(Resolve(*bar, *systemMenu, scene));
+
   bar->SetWindowHandle(window);
 
   std::filesystem::create_directories(job.outDir);
@@ -170,6 +188,7 @@ std::vector<std::filesystem::path> RenderHere(const RenderJob& job) {
     Show(*bar, window, resolved[i], file);
     written.push_back(file);
   }
+  systemMenu->Unsubclass();
   bar->Destroy();
   return written;
 }
