@@ -17,25 +17,19 @@
 #include "platform/platform.hpp"
 #include "platform/sim/sim.hpp"
 #include "render/item_visual_properties.hpp"
+#include "support/error_of.hpp"
 #include "support/fresh_thread.hpp"
 #include "support/native_menu.hpp"
 
 namespace vellum {
 namespace {
 
+using testing::ErrorOf;
+
 using namespace platform;
 using testing::NativeEntries;
 using testing::NativeEntry;
 using testing::OnFreshThread;
-
-int ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const AutomationError& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 // A window whose system menu is owner-drawn, with a host entry under the standard ones, and
 // what the menu's events said.

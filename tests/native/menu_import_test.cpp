@@ -17,26 +17,20 @@
 #include "platform/platform.hpp"
 #include "platform/sim/sim.hpp"
 #include "render/item_visual_properties.hpp"
+#include "support/error_of.hpp"
 #include "support/fresh_thread.hpp"
 #include "support/native_menu.hpp"
 
 namespace vellum {
 namespace {
 
+using testing::ErrorOf;
+
 using namespace platform;
 using testing::NativeEntries;
 using testing::NativeEntry;
 using testing::NativeIds;
 using testing::OnFreshThread;
-
-int ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const AutomationError& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 void SetEntry(HMENU menu, UINT id, UINT mask, UINT type, UINT state, ULONG_PTR data = 0) {
   MENUITEMINFOW info;

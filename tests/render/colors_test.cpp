@@ -8,20 +8,14 @@
 
 #include "platform/automation/error.hpp"
 #include "platform/platform.hpp"
+#include "support/error_of.hpp"
 
 namespace vellum {
 namespace {
 
-using Colors = std::vector<std::int32_t>;
+using testing::ErrorOf;
 
-std::int32_t ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const AutomationError& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using Colors = std::vector<std::int32_t>;
 
 TEST(ResolveColor, PlainColoursPassAndSystemColoursAreLookedUpByTheirLowElevenBits) {
   EXPECT_EQ(ResolveColor(0xFF0000), 0xFF0000);

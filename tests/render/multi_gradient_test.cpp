@@ -7,20 +7,14 @@
 
 #include "platform/automation/property_bag.hpp"
 #include "platform/platform.hpp"
+#include "support/error_of.hpp"
 
 namespace vellum {
 namespace {
 
-using Colors = std::vector<std::int32_t>;
+using testing::ErrorOf;
 
-std::int32_t ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const AutomationError& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using Colors = std::vector<std::int32_t>;
 
 // Stops 0x11 "first", 0x22, 0x33 "Third".
 Ref<MultiGradient> ThreeStops() {

@@ -6,23 +6,17 @@
 
 #include "platform/sim/gdi/memory_canvas.hpp"
 #include "platform/sim/gdi/screen.hpp"
+#include "support/error_of.hpp"
 #include "support/fresh_thread.hpp"
 #include "units/screen_scale.hpp"
 
 namespace vellum {
 namespace {
 
+using testing::ErrorOf;
+
 using namespace units;
 using testing::OnFreshThread;
-
-std::int32_t ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const AutomationError& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 TEST(ScaleNumeric, StartsInTwipsAtTheScreensResolution) {
   OnFreshThread([] {

@@ -1,9 +1,12 @@
 #include "platform/automation/collection.hpp"
+#include "support/error_of.hpp"
 
 #include <gtest/gtest.h>
 
 namespace vellum {
 namespace {
+
+using testing::ErrorOf;
 
 // The collection's elements as a string, in order: "a b c".
 std::string Contents(const Collection& collection) {
@@ -13,15 +16,6 @@ std::string Contents(const Collection& collection) {
     text += StringToUtf8(item.ToString());
   }
   return text;
-}
-
-int ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const AutomationError& e) {
-    return e.Number();
-  }
-  return 0;
 }
 
 class CollectionTest : public ::testing::Test {

@@ -6,18 +6,12 @@
 #include <vector>
 
 #include "platform/automation/collection.hpp"
+#include "support/error_of.hpp"
 
 namespace vellum {
 namespace {
 
-int ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const AutomationError& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using testing::ErrorOf;
 
 // Next by name, as a script host calls it: the fetched elements land in the slots after the
 // count.

@@ -1,4 +1,5 @@
 #include "platform/automation/object.hpp"
+#include "support/error_of.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +8,7 @@
 namespace vellum {
 namespace {
 
-int ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const AutomationError& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using testing::ErrorOf;
 
 // A small automation class declared the way library classes are.
 class Counter : public Object {

@@ -7,22 +7,16 @@
 #include "platform/platform.hpp"
 #include "platform/sim/gdi/memory_canvas.hpp"
 #include "platform/sim/gdi/screen.hpp"
+#include "support/error_of.hpp"
 
 namespace vellum {
 namespace {
 
+using testing::ErrorOf;
+
 using namespace platform;
 using testing::MemoryCanvas;
 using testing::TempPath;
-
-int ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const AutomationError& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 // A bitmap of the given size with a distinct colour per pixel; the caller owns it.
 HBITMAP PatternBitmap(int width, int height) {
