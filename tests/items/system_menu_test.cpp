@@ -113,6 +113,16 @@ TEST(SystemMenuSubclass, AMaximisedWindowsMenuHasItsStatesCaptionsPicturesAndClo
   });
 }
 
+// The platform reports a minimised window as shown minimised: its menu can restore it.
+TEST(SystemMenuSubclass, AMinimisedWindowsMenuOffersRestoreButNotMinimize) {
+  OnFreshThread([] {
+    SubclassedWindow app(sim::Placement::Minimized);
+    EXPECT_TRUE(app.menu->Item(1)->Enabled());   // Restore
+    EXPECT_FALSE(app.menu->Item(4)->Enabled());  // Minimize
+    EXPECT_TRUE(app.menu->Item(5)->Enabled());   // Maximize
+  });
+}
+
 TEST(SystemMenuCommands, StandardCommandsAreSysCommandsAndTheHostsOwnAreUserCommands) {
   OnFreshThread([] {
     SubclassedWindow app;
