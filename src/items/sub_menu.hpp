@@ -50,7 +50,7 @@ class SubMenu : public Menu {
   // in which case the chosen item's popups raise their events but the item's Click does not.
   void Popup(platform::HWND hWnd, bool recurse = false, std::int32_t x = 0, std::int32_t y = 0);
   void Create();
-  void Destroy();
+  virtual void Destroy();
   // Takes over a native popup in place: its entries become owner-drawn items with their command
   // IDs. Does nothing while the popup has a handle; a failing entry ends the import quietly.
   void Subclass(platform::HMENU hMenu, bool tagOriginalIDs = false,

@@ -69,18 +69,28 @@ void SystemMenu::Subclass(HWND hWnd, bool revertMenu) {
   IgnoringErrors([&] { ImportSystemMenu(hWnd, *this, revertMenu, tdNone); });
   if (hWnd_ == 0) return;
   IgnoringErrors([&] { Menus::RegisterMenu(*this); });
-  IgnoringErrors([&] { AttachWindow(hWnd_, MenuWndProc, hMenu_); });
+  IgnoringErrors([&] {
+    AttachWindow(hWnd_, MenuWndProc, hMenu_);
+    attached_ = true;
+  });
 }
 
 void SystemMenu::Unsubclass() {
   if (hMenu_ == 0 || hWnd_ == 0) return;
   const auto self = Self<SystemMenu>();
-  const HWND window = hWnd_;
-  ReleaseWindow(window);
   Destroy();
-  GetSystemMenu(window, TRUE);
   hWnd_ = 0;
-  hMenu_ = 0;
+}
+
+void SystemMenu::Destroy() {
+  const auto self = Self<SystemMenu>();
+  const bool heldWindowsMenu = hWnd_ != 0 && hMenu_ != 0;
+  if (attached_) {
+    attached_ = false;
+    ReleaseWindow(hWnd_);
+  }
+  SubMenu::Destroy();
+  if (heldWindowsMenu) GetSystemMenu(hWnd_, TRUE);
 }
 
 void SystemMenu::CopySystemMenu(HWND hWnd, TranslateItemDataConstants translate) {

@@ -43,6 +43,9 @@ class SystemMenu : public SubMenu {
   void CopySystemMenu(platform::HWND hWnd, TranslateItemDataConstants translate = tdNone);
   // Shows the menu at the cursor through `hWnd` (nothing for window 0).
   void Popup(platform::HWND hWnd, bool recurse = false);
+  // As a popup's Destroy; a menu that holds a window's system menu also lets the window go and
+  // gives it its default system menu back, so that no window keeps a destroyed menu.
+  void Destroy() override;
 
   // A standard system command was chosen (the host's own entries raise UserCommand).
   Event<const Ref<MenuItem>&> SysCommand;
@@ -67,6 +70,7 @@ class SystemMenu : public SubMenu {
   friend class ObjectFactory;
 
   platform::HWND hWnd_ = 0;
+  bool attached_ = false;  // Subclass attached the window
   bool noSysCommand_ = false;
 };
 

@@ -11,6 +11,7 @@
 #include "items/menu_item.hpp"
 #include "items/sidebar.hpp"
 #include "model/library_state.hpp"
+#include "model/menu_lib_global.hpp"
 #include "model/menus.hpp"
 #include "native/handle_object.hpp"
 #include "native/menu_wnd_proc.hpp"
@@ -171,6 +172,19 @@ TEST(SystemMenuSubclass, UnsubclassGivesTheWindowItsDefaultMenuAndProcedureBack)
     ASSERT_EQ(fresh.size(), 7u);
     for (const NativeEntry& entry : fresh)
       EXPECT_FALSE(entry.type & MFT_OWNERDRAW);
+  });
+}
+
+// Destroying the menu (as switching sets does) must not leave the window subclassed, nor with a
+// destroyed system menu.
+TEST(SystemMenuSubclass, DestroyLetsTheWindowGoAndGivesItsDefaultMenuBack) {
+  OnFreshThread([] {
+    SubclassedWindow app;
+    MenuLibGlobal::New()->SetActiveMenuSet(Menus::New());
+    EXPECT_EQ(app.menu->hMenu(), 0u);
+    EXPECT_EQ(GetWindowLongA(app.window, GWL_WNDPROC), app.originalProc);
+    EXPECT_EQ(Library().windowRegistry, nullptr);
+    EXPECT_EQ(NativeEntries(GetSystemMenu(app.window, FALSE)).size(), 7u);
   });
 }
 
