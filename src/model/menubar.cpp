@@ -203,6 +203,9 @@ void Menubar::SetWindowHandleMDI(HWND hMDIWnd, bool copyOldMenu) {
 
 void Menubar::ReleaseWindowHandle() {
   if (hWnd_ == 0) return;
+  // A lit entry's timer goes with the window: no later tick would find the bar to stop it.
+  if (HotItem()) KillTimer(hWnd_, static_cast<UINT_PTR>(hMenu_));
+  hotItem_.reset();
   if (!connected_) IgnoringErrors([&] { ReleaseWindow(hWnd_); });
   hWnd_ = 0;
 }
