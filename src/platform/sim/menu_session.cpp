@@ -287,9 +287,10 @@ bool SelectBarEntry(Session& s, int position) {
   if (!window || static_cast<std::size_t>(position) >= window->bar.entries.size()) return false;
   const MenuEntry* entry = FindEntry({LiveMenuOf(*window), std::size_t(position)});
   if (!entry || IsInactive(*entry) || !HasLiveSubmenu(*entry)) return false;
+  // The popup opens below the entry's row.
   const RECT below = ToScreen(*window, window->bar.entries[position]);
   return OpenLevel(s, entry->submenu, static_cast<UINT>(position), [below](SIZE) {
-    return POINT{below.left, below.bottom};
+    return POINT{below.left, below.top + kMenuBarRowHeight};
   });
 }
 
