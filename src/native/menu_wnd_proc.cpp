@@ -79,6 +79,10 @@ LRESULT HandleMenuChar(WPARAM wParam, LPARAM lParam) {
   Ref<Object> menu;
   if (active->MemberCollection()->ContainsKey(key)) {
     menu = active->MemberCollection()->Item(key).ToObject();
+  } else {
+    // A menu the host registered under a key of its own (a bar asked from the keyboard, most
+    // often) is found by its handle.
+    menu = active->MenuByHandle(static_cast<HMENU>(lParam), 0);
   }
   const std::int32_t position = FindMnemonicIndex(static_cast<char16_t>(LOWORD(wParam)), menu);
   return position < 0 ? -1 : (position | 0x20000);
