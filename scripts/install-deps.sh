@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ googletest libgtest-dev libgmock-dev libbenchmark-dev libfreetype-dev
-  libfontconfig-dev libpng-dev nlohmann-json3-dev libcli11-dev fonts-dejavu-core)
+  libfontconfig-dev libpng-dev nlohmann-json3-dev libcli11-dev fonts-dejavu-core fonts-wine)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -227,6 +227,9 @@ void Menubar::CopyFromWindow(HWND hWnd, bool tagOriginalIDs, TranslateItemDataCo
 
 void Menubar::ReleaseWindowHandle() {
   if (hWnd_ == 0) return;
+  // A lit entry's timer goes with the window: no later tick would find the bar to stop it.
+  if (HotItem()) KillTimer(hWnd_, static_cast<UINT_PTR>(hMenu_));
+  hotItem_.reset();
   if (!connected_) IgnoringErrors([&] { ReleaseWindow(hWnd_); });
   hWnd_ = 0;
 }

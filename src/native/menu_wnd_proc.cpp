@@ -8,6 +8,7 @@
 #include "model/menubar.hpp"
 #include "model/menus.hpp"
 #include "native/handle_object.hpp"
+#include "native/menubar_hot_tracking.hpp"
 #include "native/native_sync.hpp"
 #include "platform/platform.hpp"
 #include "render/draw_item.hpp"
@@ -79,9 +80,19 @@ LRESULT HandleMenuChar(WPARAM wParam, LPARAM lParam) {
   Ref<Object> menu;
   if (active->MemberCollection()->ContainsKey(key)) {
     menu = active->MemberCollection()->Item(key).ToObject();
+  } else {
+    // A menu the host registered under a key of its own (a bar asked from the keyboard, most
+    // often) is found by its handle.
+    menu = active->MenuByHandle(static_cast<HMENU>(lParam), 0);
   }
   const std::int32_t position = FindMnemonicIndex(static_cast<char16_t>(LOWORD(wParam)), menu);
   return position < 0 ? -1 : (position | 0x20000);
+}
+
+// Bar entries are not hot-tracked on platform version 5.0.
+void HotTrack(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  if (Library().versionNumber == 500) return;
+  IgnoringErrors([&] { HotTrackMenubar(hWnd, uMsg, wParam, lParam); });
 }
 
 }  // namespace
@@ -114,8 +125,13 @@ LRESULT MenuWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
       IgnoringErrors([&] { result = HandleMenuChar(wParam, lParam); });
       return result;  // answered here, not passed on
     }
+    case WM_NCMOUSEMOVE:
+    case WM_TIMER:
+      HotTrack(hWnd, uMsg, wParam, lParam);
+      break;
     case WM_MEASUREITEM:
     case WM_DRAWITEM: {
+      if (uMsg == WM_DRAWITEM) HotTrack(hWnd, uMsg, wParam, lParam);
       // A request the library fails on counts as answered: the entry is its own.
       bool answered = true;
       IgnoringErrors([&] {
@@ -125,8 +141,6 @@ LRESULT MenuWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
       break;
     }
     default:
-      // Menu-bar hot tracking comes with its subsystem; until then the window's own procedure
-      // answers the mouse and timer messages.
       break;
   }
   return PassOn(hWnd, uMsg, wParam, lParam);

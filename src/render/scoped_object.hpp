@@ -60,4 +60,21 @@ class WindowDC {
   platform::HDC hDC_;
 };
 
+// A window's whole-window device context (title bar and menu bar included), released at the end.
+class WholeWindowDC {
+ public:
+  explicit WholeWindowDC(platform::HWND hWnd) : hWnd_(hWnd), hDC_(platform::GetWindowDC(hWnd)) {}
+  ~WholeWindowDC() {
+    if (hDC_) platform::ReleaseDC(hWnd_, hDC_);
+  }
+  WholeWindowDC(const WholeWindowDC&) = delete;
+  WholeWindowDC& operator=(const WholeWindowDC&) = delete;
+
+  platform::HDC get() const { return hDC_; }
+
+ private:
+  platform::HWND hWnd_;
+  platform::HDC hDC_;
+};
+
 }  // namespace vellum

@@ -263,17 +263,18 @@ TEST(DrawItem, MenuBarItemsShowSunkenWhenOpenAndRaisedWhenHotLit) {
     const EntryImage open = menus.BarEntryWhileOpen();
     // A sunken thin frame from (0, 0): its dark edge down column 0 from row 2.
     EXPECT_EQ(open.At(0, 5), System(COLOR_3DDKSHADOW));
-    // The caption's first cell at x = 4, one row lower than in a popup, in the item's colour.
+    // The caption's first cell at x = 7 (centred in an entry the platform draws a check mark
+    // wider than it answered), one row lower than in a popup, in the item's colour.
     menus.file->Visual()->SelectForeground(kOrange);
     menus.file->Visual()->ItemForeground(kBlue);
     menus.FileEntry(kSave);
-    EXPECT_EQ(menus.BarEntryWhileOpen().At(6, 8), kBlue);
+    EXPECT_EQ(menus.BarEntryWhileOpen().At(9, 8), kBlue);
 
     RedrawItem(*menus.file, menus.window, ODS_HOTLIGHT, false);
     const EntryImage hot = testing::ReadBarEntry(menus.window, 0);
     EXPECT_EQ(hot.At(0, 5), System(COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(hot.At(5, 0), System(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(hot.At(6, 8), kBlue);
+    EXPECT_EQ(hot.At(9, 8), kBlue);
     const std::uint32_t state = menus.file->Visual()->FetchDrawItem().itemState;
     EXPECT_EQ(state & (ODS_SELECTED | ODS_HOTLIGHT), ODS_HOTLIGHT);
   });
@@ -349,7 +350,7 @@ TEST(DrawSidebar, TheBandPaintsItsBackgroundAndItsBreakPaintsNothing) {
   OnFreshThread([] {
     SidebarMenus menus;
     const auto [band, gap] = menus.Shown(false);
-    ASSERT_EQ(band.width, 16);
+    ASSERT_EQ(band.width, 16 + 14);  // answered 16, drawn a check mark wider
     EXPECT_EQ(band.At(0, 0), kGreen);
     EXPECT_EQ(band.At(8, band.height - 1), kGreen);
     EXPECT_EQ(gap.height, 0);
@@ -399,24 +400,27 @@ TEST(DrawSidebar, ThePictureSitsCentredAtTheBottomInTheBandsEndColour) {
     menus.sidebar->Visual()->ItemBkGradient(kOrange);
     menus.sidebar->Picture(GreyPicture(32, 32));
     const EntryImage band = menus.Shown(false).first;
-    // 32 wide: W = 33, x0 = round(16.5 - 17) = 0 (halves to even), so the picture spans
-    // x 2 to 33 (the entry ends at 31); y0 = H - 36, the picture on rows H - 35 to H - 4.
-    ASSERT_EQ(band.width, 32);
+    // Answered 32 wide and drawn a check mark (14) wider: W = 47, x0 = round(23.5 - 17) = 6
+    // (halves to even), so the picture spans x 8 to 39; y0 = H - 36, the picture on rows
+    // H - 35 to H - 4.
+    ASSERT_EQ(band.width, 32 + 14);
     const int h = band.height;
     EXPECT_EQ(band.At(10, h - 35), kOrange);
     EXPECT_EQ(band.At(10, h - 4), kOrange);
     // Around it the gradient runs on towards its end colour.
     EXPECT_NE(band.At(10, h - 36), kOrange);
-    EXPECT_NE(band.At(1, h - 20), kOrange);
-    EXPECT_EQ(band.At(2, h - 20), kOrange);
+    EXPECT_NE(band.At(7, h - 20), kOrange);
+    EXPECT_EQ(band.At(8, h - 20), kOrange);
+    EXPECT_EQ(band.At(39, h - 20), kOrange);
+    EXPECT_NE(band.At(40, h - 20), kOrange);
   });
 }
 
-// The rows of column 8 of the band that carry caption ink.
+// The rows of the band's middle column that carry caption ink.
 std::pair<int, int> InkRows(const EntryImage& band) {
   int first = -1, last = -1;
   for (int y = 0; y < band.height; ++y) {
-    if (band.At(8, y) != 0) continue;
+    if (band.At(band.width / 2, y) != 0) continue;
     if (first < 0) first = y;
     last = y;
   }

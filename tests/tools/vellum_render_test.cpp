@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <numeric>
 #include <set>
 #include <sstream>
 #include <string>
@@ -117,6 +119,48 @@ TEST(VellumRender, OptionsPickStyleSchemePopupsAndTheEntryUnderTheMouse) {
   EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 1);
 }
 
+// The pixels of a PNG file, read back through the sim.
+std::vector<COLORREF> PixelsOf(const fs::path& file) {
+  std::vector<COLORREF> pixels;
+  testing::OnFreshThread([&] {
+    const platform::HBITMAP bitmap = sim::LoadBitmapPng(file.string());
+    pixels = sim::BitmapPixels(bitmap);
+    platform::DeleteObject(bitmap);
+  });
+  return pixels;
+}
+
+TEST(VellumRender, AHoverWithoutAPopupLightsThatBarEntry) {
+  const fs::path out = OutDir("bar-hover");
+  for (const char* entry : {"Edit", "Help"}) {
+    const ToolRun run =
+        RenderTool(std::string("--style office --hover ") + entry + " --out " + Quoted(out));
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+  }
+  const std::vector<COLORREF> edit = PixelsOf(out / "office-bar-edit.png");
+  const std::vector<COLORREF> help = PixelsOf(out / "office-bar-help.png");
+  ASSERT_EQ(edit.size(), help.size());
+  // Only the two entries differ: each picture lights its own, in the raised hot-light frame.
+  const auto differing = std::inner_product(edit.begin(), edit.end(), help.begin(), std::size_t{0},
+                                            std::plus<>(), std::not_equal_to<>());
+  EXPECT_GT(differing, 40u);
+  EXPECT_LT(differing, 400u);
+}
+
+TEST(VellumRender, KeysOpenTheMenusFromTheKeyboard) {
+  const fs::path out = OutDir("keys");
+  const ToolRun run = RenderTool("--style office --keys 'F10, Right, Down' --out " + Quoted(out));
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  const fs::path file = out / "office-keys-f10-right-down.png";
+  EXPECT_EQ(run.Lines(), std::vector<std::string>{file.string()});
+  // Edit is open with its first entry, Undo Typing, selected.
+  EXPECT_EQ(ColorsOf(file).count(kClassicHighlight), 1u);
+
+  const ToolRun altF = RenderTool("--style office --keys Alt+F --out " + Quoted(out));
+  ASSERT_EQ(altF.exitCode, 0) << altF.output;
+  EXPECT_GT(ColorsOf(out / "office-keys-alt-f.png").size(), 32u) << "File's popup is shown";
+}
+
 TEST(VellumRender, ABadNameFailsWithAMessageThatSaysWhichAndWritesNothing) {
   const struct {
     const char* arguments;
@@ -126,7 +170,11 @@ TEST(VellumRender, ABadNameFailsWithAMessageThatSaysWhichAndWritesNothing) {
       {"--open 'Edit>Cut'", "no popup opens from \"Edit>Cut\""},
       {"--open 'File>'", "no entry \"\" in \"File\""},
       {"--open Help --hover Nope", "no entry \"Nope\" in \"Help\""},
-      {"--hover Save", "--hover needs an open popup"},
+      {"--hover Save", "no entry \"Save\" in the menu bar"},
+      {"--keys Ctrl+F", "--keys must begin with Alt, F10 or Alt+letter"},
+      {"--keys 'Alt+F Sideways'", "unknown key \"sideways\" in --keys"},
+      {"--keys Alt+F --open File", "--keys opens the menus itself"},
+      {"--keys 'Alt+F Esc Esc'", "no menu was open after the keys"},
       {"--style vga", "vga"},
       {"--scheme sepia", "sepia"},
   };

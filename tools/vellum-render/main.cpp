@@ -3,6 +3,8 @@
 //
 //   vellum-render                                  the sample's tour, both draw styles
 //   vellum-render --style xp --open "File>Recent Files" --hover "2 todo.txt" --out pictures
+//   vellum-render --hover Edit                     the bar with Edit hot-lit under the mouse
+//   vellum-render --keys "Alt+F"                   File opened from the keyboard
 #include <cstdio>
 #include <exception>
 #include <map>
@@ -21,9 +23,9 @@ using vellum::render_tool::Scene;
 // The pictures a run without --open takes: every popup of the bar, the nested ones included,
 // each with the mouse on an entry that shows the selection look.
 std::vector<Scene> SampleTour() {
-  return {{{"File"}, "Save"},       {{"File", "Recent Files"}, "2 todo.txt"},
-          {{"Edit"}, "Replace..."}, {{"View", "Zoom"}, "Zoom In"},
-          {{"Help"}, "Contents"},   {{"System"}, "Close"}};
+  return {{{"File"}, "Save", {}},       {{"File", "Recent Files"}, "2 todo.txt", {}},
+          {{"Edit"}, "Replace...", {}}, {{"View", "Zoom"}, "Zoom In", {}},
+          {{"Help"}, "Contents", {}},   {{"System"}, "Close", {}}};
 }
 
 }  // namespace
@@ -36,6 +38,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> styleNames;
   std::string open;
   std::string hover;
+  std::string keys;
   std::string schemeName = "classic";
   std::string out = "vellum-render";
   const std::map<std::string, vellum::MenuDrawStyleBits> styles = {{"office", vellum::mdsOffice},
@@ -50,17 +53,23 @@ int main(int argc, char** argv) {
   app.add_option("--open", open,
                  "Popups to open, as a path of captions or keys: \"File>Recent Files\"; "
                  "\"System\" opens the window's system menu");
-  app.add_option("--hover", hover, "The entry of the innermost open popup the mouse rests on");
+  app.add_option("--hover", hover,
+                 "The entry the mouse rests on: of the innermost open popup, or, without --open, "
+                 "of the menu bar (hot-lit)");
+  app.add_option("--keys", keys,
+                 "Keystrokes that open the menus from the keyboard, with underlined mnemonics: "
+                 "\"Alt+F\", \"F10 Right Down\", \"Alt Down Enter\" (Alt, F10 or Alt+letter "
+                 "first; then Up, Down, Left, Right, Enter, Esc or letters)");
   app.add_option("--scheme", schemeName, "System colours: classic, dark or high-contrast")
       ->check(CLI::IsMember(schemes));
   app.add_option("--out", out, "Folder the pictures are written to")->capture_default_str();
   CLI11_PARSE(app, argc, argv);
 
   if (styleNames.empty()) styleNames = {"office", "xp"};
-  // Without --open the sample's tour; a --hover alone is refused when the scene is resolved.
-  const std::vector<Scene> scenes = open.empty() && hover.empty()
+  // Without --open, --hover or --keys the sample's tour.
+  const std::vector<Scene> scenes = open.empty() && hover.empty() && keys.empty()
                                         ? SampleTour()
-                                        : std::vector<Scene>{{SplitMenuPath(open), hover}};
+                                        : std::vector<Scene>{{SplitMenuPath(open), hover, keys}};
 
   try {
     for (const std::string& style : styleNames) {

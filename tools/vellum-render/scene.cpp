@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <exception>
+#include <optional>
 #include <thread>
 
 #include "items/menu_item.hpp"
 #include "items/sub_menu.hpp"
 #include "items/system_menu.hpp"
+#include "keystrokes.hpp"
 #include "model/menu_lib_global.hpp"
 #include "model/menubar.hpp"
 #include "model/menus.hpp"
@@ -58,7 +60,8 @@ bool OpensSystemMenu(const Scene& scene) {
 struct ResolvedScene {
   bool system = false;
   std::vector<Ref<MenuItem>> path;
-  Ref<MenuItem> hover;
+  Ref<MenuItem> hover;  // in the innermost popup, or in the bar when no popup is open
+  std::optional<Keystrokes> keys;
 };
 
 // Every name on the path must open a popup, and the hovered entry must be in the last one.
@@ -83,8 +86,12 @@ ResolvedScene Resolve(const Menubar& bar, const SystemMenu& systemMenu, const Sc
     resolved.path.push_back(item);
     menu = popup.get();
   }
+  if (!scene.keys.empty()) {
+    if (!scene.path.empty() || !scene.hover.empty())
+      throw RenderError("--keys opens the menus itself: leave out --open and --hover");
+    resolved.keys = ParseKeystrokes(scene.keys);
+  }
   if (!scene.hover.empty()) {
-    if (scene.path.empty()) throw RenderError("--hover needs an open popup: name one with --open");
     resolved.hover = FindEntry(*menu, scene.hover);
     if (!resolved.hover) {
       throw RenderError("no entry \"" + scene.hover + "\" in " +
@@ -132,35 +139,74 @@ void Shoot(platform::HWND window, const std::filesystem::path& file) {
   }
 }
 
+// Takes the picture from inside the menu loop the script runs next, and says whether it did.
+struct PictureInTheLoop {
+  PictureInTheLoop(sim::User& user, platform::HWND window, const std::filesystem::path& file) {
+    user.Run([this, window, file] {
+      try {
+        Shoot(window, file);
+        taken = true;
+      } catch (...) {
+        failure = std::current_exception();
+      }
+    });
+    user.Cancel();
+  }
+  void Check(sim::User& user, const std::string& what) const {
+    user.ForgetSteps();
+    if (failure) std::rethrow_exception(failure);
+    if (!taken) throw RenderError(what);
+  }
+  std::exception_ptr failure;
+  bool taken = false;
+};
+
+// The bar with the mouse resting on one of its entries, which lights up.
+void ShowHotBarEntry(const Menubar& bar, platform::HWND window, const Ref<MenuItem>& entry,
+                     const std::filesystem::path& file) {
+  sim::User().MoveMouseOverMenuBar(window, BarPosition(bar.hMenu(), entry->ItemId()));
+  Shoot(window, file);
+}
+
+// The menus as the keystrokes leave them, pictured while they are open.
+void ShowKeystrokes(platform::HWND window, const Keystrokes& keys,
+                    const std::filesystem::path& file) {
+  sim::User user;
+  for (const Keystrokes::Key& key : keys.inside) {
+    if (key.vk)
+      user.Key(key.vk);
+    else
+      user.Type(key.character);
+  }
+  const PictureInTheLoop picture(user, window, file);
+  if (keys.withAlt) user.PressKey(platform::VK_MENU);
+  user.TapKey(keys.opener);
+  if (keys.withAlt) user.ReleaseKey(platform::VK_MENU);
+  picture.Check(user, "no menu was open after the keys for " + file.filename().string());
+}
+
 // Opens the scene's popups as a user would (the system menu by a click on the window's icon),
 // rests the mouse on its entry and takes the picture while the menus are open.
 void Show(const Menubar& bar, platform::HWND window, const ResolvedScene& scene,
           const std::filesystem::path& file) {
   platform::DrawMenuBar(window);
-  if (scene.path.empty() && !scene.system) return Shoot(window, file);
+  if (scene.keys) return ShowKeystrokes(window, *scene.keys, file);
+  if (!scene.system && scene.path.empty() && scene.hover) {
+    return ShowHotBarEntry(bar, window, scene.hover, file);
+  }
+  if (!scene.system && scene.path.empty()) return Shoot(window, file);
 
   sim::User user;
   for (std::size_t i = scene.system ? 0 : 1; i < scene.path.size(); ++i)
     user.Open(sim::ById(CommandOf(scene.path[i])));
   if (scene.hover) user.Hover(sim::ById(CommandOf(scene.hover)));
-  std::exception_ptr failure;
-  bool taken = false;
-  user.Run([&] {
-    try {
-      Shoot(window, file);
-      taken = true;
-    } catch (...) {
-      failure = std::current_exception();
-    }
-  });
-  user.Cancel();
+  const PictureInTheLoop picture(user, window, file);
   if (scene.system) {
     user.OpenSystemMenu(window);
   } else {
     user.ClickMenuBar(window, BarPosition(bar.hMenu(), scene.path.front()->ItemId()));
   }
-  if (failure) std::rethrow_exception(failure);
-  if (!taken) throw RenderError("the menu did not open for " + file.filename().string());
+  picture.Check(user, "the menu did not open for " + file.filename().string());
 }
 
 std::vector<std::filesystem::path> RenderHere(const RenderJob& job) {
@@ -184,7 +230,7 @@ std::vector<std::filesystem::path> RenderHere(const RenderJob& job) {
   std::vector<std::filesystem::path> written;
   for (std::size_t i = 0; i < job.scenes.size(); ++i) {
     const std::filesystem::path file =
-        job.outDir / (job.filePrefix + SceneName(job.scenes[i].path) + ".png");
+        job.outDir / (job.filePrefix + SceneStem(job.scenes[i]) + ".png");
     Show(*bar, window, resolved[i], file);
     written.push_back(file);
   }
@@ -222,6 +268,12 @@ std::string SceneName(const std::vector<std::string>& path) {
       name.pop_back();
   }
   return name.empty() ? "bar" : name;
+}
+
+std::string SceneStem(const Scene& scene) {
+  if (!scene.keys.empty()) return SceneName({"keys", scene.keys});
+  if (scene.path.empty() && !scene.hover.empty()) return SceneName({"bar", scene.hover});
+  return SceneName(scene.path);
 }
 
 std::vector<std::filesystem::path> RenderSample(const RenderJob& job) {

@@ -141,6 +141,7 @@ std::string MessageName(UINT message) {
       {platform::WM_CHAR, "WM_CHAR"},
       {platform::WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},
       {platform::WM_SYSKEYUP, "WM_SYSKEYUP"},
+      {platform::WM_SYSCHAR, "WM_SYSCHAR"},
       {platform::WM_COMMAND, "WM_COMMAND"},
       {platform::WM_SYSCOMMAND, "WM_SYSCOMMAND"},
       {platform::WM_TIMER, "WM_TIMER"},

@@ -15,6 +15,7 @@ struct InputSpace {
   POINT cursor;
   std::array<bool, 256> down{};
   std::array<bool, 256> toggled{};
+  bool altAlone = false;  // Alt went down and no other key since
 };
 
 InputSpace& Space() {
@@ -163,13 +164,35 @@ bool IsKeyDown(UINT vk) {
   return down[vk & 0xFF];
 }
 
+// The character a letter or digit key types (lower case unless Shift is held), 0 for others
+// and for any key with Ctrl held (Ctrl+Alt types nothing on the sim's US layout).
+char16_t CharacterOf(UINT vk) {
+  if (IsKeyDown(VK_CONTROL)) return 0;
+  if (vk >= 'A' && vk <= 'Z') return static_cast<char16_t>(IsKeyDown(VK_SHIFT) ? vk : vk + 32);
+  if (vk >= '0' && vk <= '9') return static_cast<char16_t>(vk);
+  return 0;
+}
+
 void PressKey(UINT vk) {
   vk &= 0xFF;
   const bool wasDown = Space().down[vk];
   Space().down[vk] = true;
   if (!wasDown) Space().toggled[vk] = !Space().toggled[vk];
+  if (MessageKey(vk) == VK_MENU) {
+    if (!wasDown) Space().altAlone = true;
+  } else {
+    Space().altAlone = false;
+  }
   const LPARAM lParam = KeyLParam(vk, wasDown, false);
-  Send(ActiveWindowSlot(), KeyMessage(vk, false), MessageKey(vk), lParam);
+  const UINT message = KeyMessage(vk, false);
+  Send(ActiveWindowSlot(), message, MessageKey(vk), lParam);
+  // The platform's message loop translates an Alt+key into its character (WM_SYSCHAR).
+  if (const char16_t character = CharacterOf(vk); character && AltDown())
+    Send(ActiveWindowSlot(), WM_SYSCHAR, character, lParam);
+}
+
+bool AltReleasedAlone() {
+  return Space().altAlone;
 }
 
 void ReleaseKey(UINT vk) {
@@ -180,6 +203,7 @@ void ReleaseKey(UINT vk) {
   LPARAM lParam = KeyLParam(vk, true, true);
   if (MessageKey(vk) == VK_MENU) lParam |= static_cast<LPARAM>(1u << 29);
   Send(ActiveWindowSlot(), message, MessageKey(vk), lParam);
+  if (MessageKey(vk) == VK_MENU) Space().altAlone = false;
 }
 
 }  // namespace vellum::sim::detail

@@ -11,5 +11,7 @@ platform::POINT CursorPosition();
 void PressKey(platform::UINT vk);
 void ReleaseKey(platform::UINT vk);
 bool IsKeyDown(platform::UINT vk);
+// While Alt's release is being sent: whether no other key went down since Alt did.
+bool AltReleasedAlone();
 
 }  // namespace vellum::sim::detail

@@ -43,13 +43,17 @@ HMENU GetMenu(HWND hWnd) {
   return window ? sim::detail::LiveMenuOf(*window) : 0;
 }
 
-// Lays the bar out and sends WM_DRAWITEM for each owner-drawn entry, with the window's surface
+// Measures the bar's owner-drawn entries again (as the platform does at every DrawMenuBar),
+// lays the bar out and sends WM_DRAWITEM for each owner-drawn entry, with the window's surface
 // and rectangles relative to the window's top-left corner. An entry whose popup is open is
-// painted selected.
+// painted selected. The platform lights no entry by itself (no ODS_HOTLIGHT).
+// Painting is synchronous: under Wine the repaint arrives before DrawMenuBar returns.
 BOOL DrawMenuBar(HWND hWnd) {
   LogCall("DrawMenuBar", {{"hWnd", Hex(hWnd)}});
   using namespace sim::detail;
-  if (!FindWindow(hWnd)) return FALSE;
+  const WindowRecord* shown = FindWindow(hWnd);
+  if (!shown) return FALSE;
+  if (const HMENU bar = LiveMenuOf(*shown)) ForgetMeasurements(bar);
   LayOutMenuBar(hWnd);
   if (const WindowRecord* window = FindWindow(hWnd))
     PaintMenuBarRow(window->surface, MenuBarArea(*window));

@@ -28,7 +28,7 @@ int ShownCharacters(StringView text) {
 SIZE TextEntrySize(const String& text, bool inBar) {
   const std::size_t tab = text.find(u'\t');
   const StringView label = StringView(text).substr(0, tab);
-  if (inBar) return {ShownCharacters(text) * kCharWidth + 2 * kBarTextMargin, kMenuBarRowHeight};
+  if (inBar) return {ShownCharacters(text) * kCharWidth + 2 * kBarTextMargin, kBarEntryHeight};
   int width = kPopupTextLeft + ShownCharacters(label) * kCharWidth + kPopupTextRight;
   if (tab != String::npos)
     width += kPopupAcceleratorGap + ShownCharacters(StringView(text).substr(tab + 1)) * kCharWidth;
@@ -38,11 +38,12 @@ SIZE TextEntrySize(const String& text, bool inBar) {
 SIZE EntrySize(const MenuEntry& entry, bool inBar) {
   if (IsOwnerDrawn(entry)) {
     if (!entry.measured) return SIZE{};
-    return {entry.measuredSize.cx + (inBar ? kBarOwnerDrawnPadding : 0), entry.measuredSize.cy};
+    const LONG width = entry.measuredSize.cx + kOwnerDrawnExtraWidth;
+    return {width, inBar ? kBarEntryHeight : entry.measuredSize.cy};
   }
   if (IsSeparator(entry)) return inBar ? SIZE{} : SIZE{0, kPopupSeparatorHeight};
   if (entry.type & MFT_BITMAP) {
-    if (inBar) return {kBitmapEntrySize + 2 * kBarTextMargin, kMenuBarRowHeight};
+    if (inBar) return {kBitmapEntrySize + 2 * kBarTextMargin, kBarEntryHeight};
     return {kPopupTextLeft + kBitmapEntrySize + kPopupTextRight,
             std::max(kBitmapEntrySize, kPopupTextHeight)};
   }
@@ -50,6 +51,14 @@ SIZE EntrySize(const MenuEntry& entry, bool inBar) {
 }
 
 }  // namespace
+
+void ForgetMeasurements(HMENU hMenu) {
+  for (std::size_t i = 0;; ++i) {
+    MenuEntry* entry = FindEntry({hMenu, i});
+    if (!entry) return;
+    entry->measured = false;
+  }
+}
 
 void MeasureEntries(HMENU hMenu, HWND owner) {
   // The owner may change the menu while it answers: every step looks the entry up again.
@@ -111,7 +120,7 @@ PopupLayout LayOutPopup(HMENU hMenu) {
 
 // Bar entries run left to right and wrap to a new row when the width runs out or an entry
 // carries a break; from the first right-justified entry on, the rest of its row moves to the
-// right edge. A row is as high as its tallest entry, at least kMenuBarRowHeight.
+// right edge. Every row is kMenuBarRowHeight high, its entries a pixel less.
 void LayOutMenuBar(HWND hWnd) {
   WindowRecord* window = FindWindow(hWnd);
   if (!window) return;
@@ -142,9 +151,7 @@ void LayOutMenuBar(HWND hWnd) {
   int y = area.top;
   for (std::size_t row = 0; row + 1 < rowStarts.size(); ++row) {
     const std::size_t first = rowStarts[row], end = rowStarts[row + 1];
-    int height = kMenuBarRowHeight;
-    for (std::size_t i = first; i < end; ++i)
-      height = std::max(height, static_cast<int>(rects[i].bottom));
+    const int height = kMenuBarRowHeight;
     std::size_t justified = end;
     for (std::size_t i = first; i < end && justified == end; ++i) {
       if (menu->entries[i].type & MFT_RIGHTJUSTIFY) justified = i;
@@ -156,7 +163,7 @@ void LayOutMenuBar(HWND hWnd) {
         rects[i].right += shift;
       }
       rects[i].top = y;
-      rects[i].bottom = y + height;
+      rects[i].bottom = y + kBarEntryHeight;
     }
     y += height;
   }

@@ -14,6 +14,9 @@ namespace vellum::sim::detail {
 // measured; the answers are kept with the entries.
 void MeasureEntries(platform::HMENU hMenu, platform::HWND owner);
 
+// The menu's owner-drawn entries are measured again when next laid out.
+void ForgetMeasurements(platform::HMENU hMenu);
+
 struct PopupLayout {
   platform::SIZE size;                  // of the popup's surface
   std::vector<platform::RECT> entries;  // relative to the surface

@@ -151,18 +151,48 @@ int NextSelectable(const Level& level, int direction) {
   return -1;
 }
 
-void NavigationKey(Session& s, UINT vk) {
-  if (s.levels.empty()) {
-    if (vk == VK_ESCAPE) s.done = true;
-    if (vk == VK_LEFT && s.bar) SwitchBarEntry(s, s.barEntry - 1);
-    if (vk == VK_RIGHT && s.bar) SwitchBarEntry(s, s.barEntry + 1);
+// Down or Return on a highlighted bar entry opens its popup with the first entry selected;
+// Return on an entry without a popup runs it.
+void EnterBarEntry(Session& s, UINT vk) {
+  if (OpenBarPopup(s)) {
+    if (!s.levels.empty()) SetHot(s, 0, NextSelectable(s.levels[0], 1), false);
     return;
   }
+  const MenuEntry* entry = s.barEntry >= 0 ? FindEntry({s.root, std::size_t(s.barEntry)}) : nullptr;
+  if (vk != VK_RETURN || !entry || IsSeparator(*entry) || IsInactive(*entry) ||
+      HasLiveSubmenu(*entry))
+    return;
+  s.done = true;
+  s.chosen = true;
+  s.command = entry->id;
+}
+
+// Keys with no popup open move along the bar without opening anything (as after Alt or F10).
+void BarNavigationKey(Session& s, UINT vk) {
+  switch (vk) {
+    case VK_ESCAPE:
+      s.done = true;
+      break;
+    case VK_LEFT:
+    case VK_RIGHT:
+      if (s.bar) SwitchBarEntry(s, s.barEntry + (vk == VK_RIGHT ? 1 : -1), false);
+      break;
+    case VK_DOWN:
+    case VK_UP:
+    case VK_RETURN:
+      if (s.bar) EnterBarEntry(s, vk);
+      break;
+  }
+}
+
+void NavigationKey(Session& s, UINT vk) {
+  if (s.levels.empty()) return BarNavigationKey(s, vk);
   const std::size_t depth = s.levels.size() - 1;
   const int hot = s.levels[depth].hot;
   switch (vk) {
     case VK_ESCAPE:
-      if (depth > 0)
+      // Escape backs out one level: a bar entry's popup closes and the entry stays highlighted.
+      if (depth > 0 || s.bar)
         CloseLevelsFrom(s, depth);
       else
         s.done = true;
@@ -181,7 +211,7 @@ void NavigationKey(Session& s, UINT vk) {
         if (OpenSubmenu(s, depth, hot, false) && s.levels.size() > depth + 1)
           SetHot(s, depth + 1, NextSelectable(s.levels[depth + 1], 1), false);
       } else if (s.bar) {
-        SwitchBarEntry(s, s.barEntry + 1);
+        SwitchBarEntry(s, s.barEntry + 1, true);
       }
       break;
     }
@@ -189,7 +219,7 @@ void NavigationKey(Session& s, UINT vk) {
       if (depth > 0)
         CloseLevelsFrom(s, depth);
       else if (s.bar)
-        SwitchBarEntry(s, s.barEntry - 1);
+        SwitchBarEntry(s, s.barEntry - 1, true);
       break;
   }
 }
@@ -217,7 +247,7 @@ void Apply(Session& s, const Step& step) {
       NavigationKey(s, step.key);
       break;
     case Step::Kind::BarEntry:
-      if (s.bar) SwitchBarEntry(s, step.target.Position());
+      if (s.bar) SwitchBarEntry(s, step.target.Position(), true);
       break;
     case Step::Kind::Cancel:
       s.done = true;
@@ -269,6 +299,54 @@ bool TrackMenuBar(HWND hWnd, std::size_t position) {
         s.chosen = true;
         s.command = entry->id;
       }
+    }
+  }
+  Finish(s);
+  return true;
+}
+
+namespace {
+
+// The bar entry whose mnemonic is `character`: a text entry's own, or, for owner-drawn
+// entries, the window's answer to WM_MENUCHAR (flags 0: the bar); -1 for none.
+int BarMnemonic(Session& s, char16_t character) {
+  const MenuRecord* menu = FindMenu(s.root);
+  if (!menu) return -1;
+  for (std::size_t i = 0; i < menu->entries.size(); ++i) {
+    const MenuEntry& entry = menu->entries[i];
+    if (HoldsText(entry) && MnemonicOf(entry.text) == FoldCase(character))
+      return static_cast<int>(i);
+  }
+  const LRESULT result =
+      Send(s.owner, WM_MENUCHAR, MAKEWPARAM(character, 0), static_cast<LPARAM>(s.root));
+  const WORD position = LOWORD(static_cast<ULONG_PTR>(result));
+  const WORD action = HIWORD(static_cast<ULONG_PTR>(result));
+  const MenuRecord* answered = FindMenu(s.root);
+  if (!Alive(s) || !answered || position >= answered->entries.size()) return -1;
+  return action == MNC_EXECUTE || action == MNC_SELECT ? position : -1;
+}
+
+}  // namespace
+
+// The keyboard's way into the bar (SC_KEYMENU). Observed under Wine: Alt or F10 highlights the
+// first entry and opens nothing; Alt+letter asks WM_MENUCHAR for owner-drawn entries and opens
+// the entry's popup with its first entry selected. Menus worked this way show keyboard cues.
+bool TrackMenuBarFromKeyboard(HWND hWnd, char16_t character) {
+  if (!Sessions().empty()) return false;
+  LayOutMenuBar(hWnd);
+  const WindowRecord* window = FindWindow(hWnd);
+  if (!window || !LiveMenuOf(*window) || window->bar.entries.empty()) return false;
+  Session s;
+  s.owner = hWnd;
+  s.root = LiveMenuOf(*window);
+  s.bar = true;
+  s.keyboardCues = true;
+  Begin(s);
+  if (Alive(s)) {
+    const int position = character ? BarMnemonic(s, character) : 0;
+    if (position >= 0 && Alive(s) && HighlightBarEntry(s, position, false)) {
+      if (character) EnterBarEntry(s, VK_RETURN);
+      RunLoop(s);
     }
   }
   Finish(s);

@@ -11,6 +11,9 @@ namespace vellum::sim::detail {
 
 bool TrackMenuBar(platform::HWND hWnd, std::size_t position);
 bool TrackSystemMenu(platform::HWND hWnd);
+// The menu bar worked from the keyboard: with no character its first entry is highlighted and
+// nothing opens; with one, the entry with that mnemonic opens (or runs, without a popup).
+bool TrackMenuBarFromKeyboard(platform::HWND hWnd, char16_t character);
 // The menu-bar entry of the window whose popup is open now, -1 for none.
 int OpenBarEntry(platform::HWND hWnd);
 // The screen rectangle of an entry of an open popup.

@@ -230,8 +230,9 @@ void Execute(Session& s, std::size_t depth, std::size_t index, bool byMouse) {
   s.commandPoint = byMouse ? PointParam(CursorPosition()) : 0;
 }
 
-// Moving along the bar closes the open popup and opens the next entry's.
-void SwitchBarEntry(Session& s, int position) {
+// Moving along the bar closes the open popup; the next entry's popup opens when `open` (a popup
+// was open, or the mouse moved), otherwise only its highlight moves, as from the keyboard.
+void SwitchBarEntry(Session& s, int position, bool open) {
   const WindowRecord* window = FindWindow(s.owner);
   if (!window || window->bar.entries.empty()) return;
   const int count = static_cast<int>(window->bar.entries.size());
@@ -241,7 +242,10 @@ void SwitchBarEntry(Session& s, int position) {
   const int old = s.barEntry;
   s.barEntry = -1;
   PaintBarEntry(s, old, false);
-  SelectBarEntry(s, position);
+  if (open)
+    SelectBarEntry(s, position);
+  else
+    HighlightBarEntry(s, position, false);
 }
 
 void Begin(Session& s) {
@@ -274,23 +278,35 @@ void Finish(Session& s) {
     Send(s.owner, WM_COMMAND, s.command, 0);
 }
 
-// Highlights a bar entry and opens its popup below it; false when it has none.
-bool SelectBarEntry(Session& s, int position) {
+// Highlights a bar entry (painted selected, as the platform paints it from the keyboard too).
+bool HighlightBarEntry(Session& s, int position, bool byMouse) {
   s.barEntry = position;
   PaintBarEntry(s, position, true);
   const WindowRecord* window = FindWindow(s.owner);
   if (!window || static_cast<std::size_t>(position) >= window->bar.entries.size()) return false;
-  const HMENU bar = LiveMenuOf(*window);
-  NotifySelect(s, bar, position, true);
+  NotifySelect(s, LiveMenuOf(*window), position, byMouse);
+  return true;
+}
+
+// Opens the popup of the highlighted bar entry below it; false when it has none.
+bool OpenBarPopup(Session& s) {
   // The handler of WM_MENUSELECT may have changed the bar.
-  window = FindWindow(s.owner);
-  if (!window || static_cast<std::size_t>(position) >= window->bar.entries.size()) return false;
+  const WindowRecord* window = FindWindow(s.owner);
+  const int position = s.barEntry;
+  if (!window || position < 0 || static_cast<std::size_t>(position) >= window->bar.entries.size())
+    return false;
   const MenuEntry* entry = FindEntry({LiveMenuOf(*window), std::size_t(position)});
   if (!entry || IsInactive(*entry) || !HasLiveSubmenu(*entry)) return false;
+  // The popup opens below the entry's row.
   const RECT below = ToScreen(*window, window->bar.entries[position]);
   return OpenLevel(s, entry->submenu, static_cast<UINT>(position), [below](SIZE) {
-    return POINT{below.left, below.bottom};
+    return POINT{below.left, below.top + kMenuBarRowHeight};
   });
+}
+
+// Highlights a bar entry and opens its popup below it; false when it has none.
+bool SelectBarEntry(Session& s, int position) {
+  return HighlightBarEntry(s, position, true) && OpenBarPopup(s);
 }
 
 }  // namespace vellum::sim::detail

@@ -61,8 +61,10 @@ void CloseLevelsFrom(Session& s, std::size_t depth);
 void SetHot(Session& s, std::size_t depth, int index, bool byMouse);
 bool OpenSubmenu(Session& s, std::size_t depth, std::size_t index, bool byMouse);
 void Execute(Session& s, std::size_t depth, std::size_t index, bool byMouse);
+bool HighlightBarEntry(Session& s, int position, bool byMouse);
+bool OpenBarPopup(Session& s);
 bool SelectBarEntry(Session& s, int position);
-void SwitchBarEntry(Session& s, int position);
+void SwitchBarEntry(Session& s, int position, bool open);
 
 void Begin(Session& s);
 void Finish(Session& s);

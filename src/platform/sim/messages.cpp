@@ -2,6 +2,8 @@
 // the default procedure does with the messages that reach it.
 #include "platform/sim/call_arguments.hpp"
 #include "platform/sim/debug_string.hpp"
+#include "platform/sim/input_state.hpp"
+#include "platform/sim/menu_loop.hpp"
 #include "platform/sim/window_table.hpp"
 #include "platform/user32.hpp"
 
@@ -16,7 +18,9 @@ LRESULT Send(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // The default procedure records what reaches it; window-state system commands change the
-// placement, Close asks the window to close, and closing destroys it.
+// placement, Close asks the window to close, and closing destroys it. The keyboard opens the
+// menu bar as on the platform: F10, or Alt pressed and released alone, or Alt+character, ask
+// for SC_KEYMENU (with the character), which starts the menu loop from the keyboard.
 LRESULT DefaultHandling(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   WindowRecord* window = FindWindow(hWnd);
   if (!window) return 0;
@@ -36,7 +40,17 @@ LRESULT DefaultHandling(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
         case SC_CLOSE:
           Send(hWnd, WM_CLOSE, 0, 0);
           break;
+        case SC_KEYMENU:
+          TrackMenuBarFromKeyboard(hWnd, static_cast<char16_t>(LOWORD(lParam)));
+          break;
       }
+      return 0;
+    case WM_SYSKEYUP:
+      if (wParam == VK_F10 || (wParam == VK_MENU && AltReleasedAlone()))
+        Send(hWnd, WM_SYSCOMMAND, SC_KEYMENU, 0);
+      return 0;
+    case WM_SYSCHAR:
+      Send(hWnd, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(wParam & 0xFFFF));
       return 0;
     case WM_CLOSE:
       DestroyWindowRecord(hWnd);

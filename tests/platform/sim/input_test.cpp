@@ -50,8 +50,9 @@ TEST(UserMouse, NonClientMovesCarryTheHitCodeAndTheScreenPoint) {
     EXPECT_FALSE(GetCursorPos(nullptr));
 
     ASSERT_TRUE(user.MoveMouseOverMenuBar(hWnd, 0));
-    // The entry measures 100 and gets 8 more: its middle is 4 + 54 from the window's left.
-    EXPECT_EQ(Recorder().messages.back().lParam, MAKELPARAM(158, 133));
+    // The entry answers 100 and is drawn 14 wider, 18 high: its middle is 4 + 57 from the
+    // window's left and 9 below the bar's top.
+    EXPECT_EQ(Recorder().messages.back().lParam, MAKELPARAM(161, 132));
     EXPECT_FALSE(user.MoveMouseOverMenuBar(hWnd, 1));
   });
 }

@@ -115,7 +115,7 @@ TEST(MoveMemory, ARequestRecordIsReadableAndWritableWhileItIsBeingSent) {
     sim::User().Run([&] { open = sim::OpenPopups(); });
     TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, owner, nullptr);
     ASSERT_EQ(open.size(), 1u);
-    EXPECT_EQ(open[0].entries[0].right - open[0].entries[0].left, 77);
+    EXPECT_EQ(open[0].entries[0].right - open[0].entries[0].left, 77 + 14);  // and a check mark
 
     MEASUREITEMSTRUCT stale;
     stale.itemID = 5;

@@ -69,8 +69,8 @@ TEST(OwnerDraw, MeasuresOnceAfterInsertionAndPaintsEveryShow) {
     InsertMenuA(menu, 0, MF_BYPOSITION | MF_OWNERDRAW, 10, nullptr);
     Show(menu, owner);
     EXPECT_EQ(MeasuredIds(), (std::vector<UINT>{10, 12, 10}));
-    EXPECT_EQ(Recorder().drawn.back().rcItem.right - Recorder().drawn.back().rcItem.left, 150)
-        << "entries span their column, as wide as the widest";
+    EXPECT_EQ(Recorder().drawn.back().rcItem.right - Recorder().drawn.back().rcItem.left, 164)
+        << "entries span their column, as wide as the widest answer and a check mark";
   });
 }
 
@@ -98,12 +98,13 @@ TEST(OwnerDraw, PaintRequestsCarryTheEntryStateThePopupAndItsSurface) {
       EXPECT_EQ(d.CtlType, ODT_MENU);
       EXPECT_EQ(d.hwndItem, menu);
       EXPECT_EQ(d.hDC, open[0].surface);
-      // Relative to the popup: stacked inside its 3-pixel border, 100 x 20 each.
+      // Relative to the popup: stacked inside its 3-pixel border, answered 100 x 20 each and
+      // drawn a check mark (14) wider, as the platform does.
       const LONG top = 3 + 20 * static_cast<LONG>(i);
-      EXPECT_EQ(d.rcItem, (RECT{3, top, 103, top + 20})) << sim::DebugString(d);
-      EXPECT_EQ(open[0].entries[i], (RECT{203, 150 + top, 303, 170 + top}));
+      EXPECT_EQ(d.rcItem, (RECT{3, top, 117, top + 20})) << sim::DebugString(d);
+      EXPECT_EQ(open[0].entries[i], (RECT{203, 150 + top, 317, 170 + top}));
     }
-    EXPECT_EQ(open[0].screen, (RECT{200, 150, 306, 236}));
+    EXPECT_EQ(open[0].screen, (RECT{200, 150, 320, 236}));
   });
 }
 
@@ -144,8 +145,9 @@ TEST(OwnerDraw, ColumnsBreakAndMaximumHeightCutsEntriesOff) {
     sim::User().Run([&] { open = sim::OpenPopups(); });
     TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, owner, nullptr);
     ASSERT_EQ(open.size(), 1u);
-    EXPECT_EQ(open[0].entries[2], (RECT{83, 3, 143, 28})) << "a break starts the next column";
-    EXPECT_EQ(open[0].screen, (RECT{0, 0, 146, 46}));
+    // Each column is its widest answer and a check mark (14) wide.
+    EXPECT_EQ(open[0].entries[2], (RECT{97, 3, 171, 28})) << "a break starts the next column";
+    EXPECT_EQ(open[0].screen, (RECT{0, 0, 174, 46}));
 
     MENUINFO info;
     info.cbSize = MENUINFO_SIZE;
@@ -164,15 +166,15 @@ TEST(OwnerDraw, PopupsStayOnTheScreenAndHonourAlignment) {
   testing::OnFreshThread([] {
     const HWND owner = testing::CreateRecordingWindow();
     const HMENU menu = CreatePopupMenu();
-    AppendMenuA(menu, MF_OWNERDRAW, 1, nullptr);  // the popup is 106 x 26
+    AppendMenuA(menu, MF_OWNERDRAW, 1, nullptr);  // the popup is 120 x 26
     const struct {
       POINT at;
       UINT flags;
       RECT expected;
     } cases[] = {
-        {{1000, 760}, 0, {918, 742, 1024, 768}},
-        {{300, 300}, TPM_RIGHTALIGN | TPM_BOTTOMALIGN, {194, 274, 300, 300}},
-        {{300, 300}, TPM_CENTERALIGN | TPM_VCENTERALIGN, {247, 287, 353, 313}},
+        {{1000, 760}, 0, {904, 742, 1024, 768}},
+        {{300, 300}, TPM_RIGHTALIGN | TPM_BOTTOMALIGN, {180, 274, 300, 300}},
+        {{300, 300}, TPM_CENTERALIGN | TPM_VCENTERALIGN, {240, 287, 360, 313}},
     };
     for (const auto& c : cases) {
       std::vector<sim::OpenPopup> open;
@@ -190,10 +192,10 @@ struct BarFixture {
   BarFixture() {
     Recorder().sizeOf = [this](UINT id) { return SIZE{widths[id], 20}; };
   }
-  // An entry that gets `width`: owner-drawn bar entries are given 8 pixels beside the width
-  // they measure.
+  // An entry that gets `width`: owner-drawn bar entries are drawn a check mark (14) wider than
+  // they answered, and 18 high in their 19-pixel row whatever height they answered.
   void Entry(UINT id, LONG width, UINT flags = 0) {
-    widths[id] = width - 8;
+    widths[id] = width - 14;
     AppendMenuA(bar, MF_OWNERDRAW | flags, id, nullptr);
   }
   std::vector<RECT> WindowRects() {
@@ -218,11 +220,11 @@ TEST(MenuBarLayout, EntriesRunLeftToRightAndWrapWhenTheWidthRunsOut) {
     EXPECT_TRUE(Recorder().measured.empty()) << "SetMenu does not measure";
     EXPECT_EQ(f.WindowRects(),
               (std::vector<RECT>{
-                  {4, 23, 104, 43}, {104, 23, 254, 43}, {254, 23, 374, 43}, {4, 43, 64, 63}}));
+                  {4, 23, 104, 41}, {104, 23, 254, 41}, {254, 23, 374, 41}, {4, 42, 64, 60}}));
     const auto layout = sim::LayoutOf(f.owner);
     ASSERT_TRUE(layout);
-    EXPECT_EQ(layout->menuBar, (RECT{104, 123, 496, 163}));
-    EXPECT_EQ(layout->client.top, 163);
+    EXPECT_EQ(layout->menuBar, (RECT{104, 123, 496, 161}));
+    EXPECT_EQ(layout->client.top, 161);
   });
 }
 
@@ -236,11 +238,11 @@ TEST(MenuBarLayout, RightJustifiedEntriesMoveTheRestOfTheirRowToTheRightEdge) {
     SetMenu(f.owner, f.bar);
     EXPECT_EQ(f.WindowRects(),
               (std::vector<RECT>{
-                  {4, 23, 104, 43}, {306, 23, 356, 43}, {356, 23, 396, 43}, {4, 43, 74, 63}}));
+                  {4, 23, 104, 41}, {306, 23, 356, 41}, {356, 23, 396, 41}, {4, 42, 74, 60}}));
   });
 }
 
-TEST(MenuBarLayout, DrawMenuBarPaintsEveryEntryOnTheWindowSurfaceAndMeasuresOnce) {
+TEST(MenuBarLayout, DrawMenuBarMeasuresTheEntriesAgainAndPaintsThemOnTheWindowSurface) {
   testing::OnFreshThread([] {
     BarFixture f;
     f.Entry(1, 100);
@@ -249,12 +251,12 @@ TEST(MenuBarLayout, DrawMenuBarPaintsEveryEntryOnTheWindowSurfaceAndMeasuresOnce
     SetMenu(f.owner, f.bar);
     ASSERT_TRUE(DrawMenuBar(f.owner));
     ASSERT_TRUE(DrawMenuBar(f.owner));
-    EXPECT_EQ(MeasuredIds(), (std::vector<UINT>{1, 3}));
+    EXPECT_EQ(MeasuredIds(), (std::vector<UINT>{1, 3, 1, 3})) << "as the platform does";
     EXPECT_EQ(DrawnIds(), (std::vector<UINT>{1, 3, 1, 3}));
     const DRAWITEMSTRUCT& grayed = Recorder().drawn[1];
     EXPECT_EQ(grayed.hDC, sim::LayoutOf(f.owner)->surface);
     EXPECT_EQ(grayed.hwndItem, f.bar);
-    EXPECT_EQ(grayed.rcItem, (RECT{144, 23, 204, 43})) << "relative to the window's top-left";
+    EXPECT_EQ(grayed.rcItem, (RECT{144, 23, 204, 41})) << "relative to the window's top-left";
     EXPECT_EQ(grayed.itemState, ODS_GRAYED | ODS_NOACCEL);
     EXPECT_EQ(grayed.itemAction, ODA_DRAWENTIRE);
   });

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -38,14 +39,36 @@ std::string FaceName(const LOGFONTA& description) {
   return StringToUtf8(CodePageToString(std::string(description.lfFaceName, end)));
 }
 
-// The platform's user-interface faces are not installed here; they all read as the fallback.
+// The platform's menu and dialog faces, "MS Sans Serif" and "Tahoma", come from the
+// metric-compatible faces Wine ships (Debian's fonts-wine), which fontconfig does not index.
+constexpr const char* kPlatformFaceFiles[] = {"/usr/share/wine/fonts/ms_sans_serif.ttf",
+                                              "/usr/share/wine/fonts/tahoma.ttf",
+                                              "/usr/share/wine/fonts/tahomabd.ttf"};
+
+void AddPlatformFaces() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    for (const char* file : kPlatformFaceFiles)
+      FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(file));
+  });
+}
+
+// The platform's logical dialog faces stand for its real ones, as its font substitutes say;
+// its other user-interface faces are not installed here and read as the fallback.
 std::string InstalledFamily(const std::string& name) {
-  static constexpr const char16_t* kStandIns[] = {
-      u"",         u"MS Sans Serif", u"Tahoma",         u"Arial",
-      u"Segoe UI", u"MS Shell Dlg",  u"MS Shell Dlg 2", u"System"};
+  struct Substitute {
+    const char16_t* name;
+    const char* family;
+  };
+  static constexpr Substitute kSubstitutes[] = {{u"MS Shell Dlg", "MS Sans Serif"},
+                                                {u"MS Shell Dlg 2", "Tahoma"},
+                                                {u"", kFallbackFamily},
+                                                {u"Arial", kFallbackFamily},
+                                                {u"Segoe UI", kFallbackFamily},
+                                                {u"System", kFallbackFamily}};
   const String wide = Utf8ToString(name);
-  for (const char16_t* standIn : kStandIns)
-    if (EqualsNoCase(wide, standIn)) return kFallbackFamily;
+  for (const Substitute& substitute : kSubstitutes)
+    if (EqualsNoCase(wide, substitute.name)) return substitute.family;
   return name;
 }
 
@@ -63,7 +86,6 @@ std::optional<FaceFile> MatchFile(const std::string& family, bool bold, bool ita
   FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddInteger(pattern, FC_WIDTH, FC_WIDTH_NORMAL);
-  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
@@ -84,10 +106,17 @@ std::optional<FaceFile> MatchFile(const std::string& family, bool bold, bool ita
     face.path = reinterpret_cast<const char*>(file);
     int number = 0;
     if (FcPatternGetInteger(match, FC_INDEX, 0, &number) == FcResultMatch) face.index = number;
+    // Fontconfig may offer a regular file for a bold or italic request, asking for emboldening
+    // or an oblique matrix: that face lacks the style and is styled here instead.
+    FcBool synthetic = FcFalse;
+    FcMatrix* matrix = nullptr;
+    const bool emboldened =
+        FcPatternGetBool(match, FC_EMBOLDEN, 0, &synthetic) == FcResultMatch && synthetic;
+    const bool sheared = FcPatternGetMatrix(match, FC_MATRIX, 0, &matrix) == FcResultMatch;
     if (FcPatternGetInteger(match, FC_WEIGHT, 0, &number) == FcResultMatch)
-      face.bold = number >= FC_WEIGHT_DEMIBOLD;
+      face.bold = number >= FC_WEIGHT_DEMIBOLD && !emboldened;
     if (FcPatternGetInteger(match, FC_SLANT, 0, &number) == FcResultMatch)
-      face.italic = number != FC_SLANT_ROMAN;
+      face.italic = number != FC_SLANT_ROMAN && !sheared;
     found = face;
   }
   FcPatternDestroy(match);
@@ -98,6 +127,7 @@ class FontCache {
  public:
   FontCache() {
     if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
+    AddPlatformFaces();
   }
   ~FontCache() {
     faces_.clear();  // faces first: they belong to the library

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
+#include <vector>
 
 #include FT_OUTLINE_H
 #include FT_TRUETYPE_TABLES_H
@@ -27,9 +28,50 @@ class OutlineFace final : public FontFace {
   OutlineFace(const OutlineFace&) = delete;
   OutlineFace& operator=(const OutlineFace&) = delete;
 
+  bool Size(const OutlineRequest& request) {
+    if (FT_IS_SCALABLE(face_)) return SizeOutline(request);
+    return face_->num_fixed_sizes > 0 && SizeStrike(request);
+  }
+
+  const Glyph& GlyphFor(char32_t c) override {
+    auto it = glyphs_.find(c);
+    if (it != glyphs_.end()) return it->second;
+    return glyphs_.emplace(c, Render(c)).first->second;
+  }
+
+ private:
+  // A face of bitmap strikes only (as the platform's raster "MS Sans Serif") is drawn at one of
+  // its sizes, as the platform does: the largest whose character (ascent) or cell height fits the
+  // request, else the smallest.
+  bool SizeStrike(const OutlineRequest& request) {
+    int chosen = -1;
+    for (int i = 0; i < face_->num_fixed_sizes; ++i) {
+      if (FT_Select_Size(face_, i) != 0) continue;
+      const FT_Size_Metrics& sized = face_->size->metrics;
+      const bool fits = request.cellHeight > 0
+                            ? face_->available_sizes[i].height <= request.cellHeight
+                            : sized.ascender / 64 <= request.emHeight;
+      if (chosen < 0 ||
+          (fits && face_->available_sizes[i].height > face_->available_sizes[chosen].height))
+        chosen = fits || chosen < 0 ? i : chosen;
+    }
+    if (chosen < 0 || FT_Select_Size(face_, chosen) != 0) return false;
+    const FT_Size_Metrics& sized = face_->size->metrics;
+    FaceMetrics& m = metrics_;
+    m.ascent = static_cast<int>(sized.ascender / 64);
+    m.descent = static_cast<int>(-sized.descender / 64);
+    m.height = m.ascent + m.descent;
+    m.underlineThickness = 1;
+    m.underlineRow = std::min(m.ascent + 1, m.height - 1);
+    m.strikeThickness = 1;
+    m.strikeRow = std::max(0, m.ascent - RoundToInt(m.ascent * 0.3));
+    bitmapStrike_ = true;
+    return true;
+  }
+
   // Sizes the face and derives the cell metrics the way the platform does: the cell spans the
   // face's usWinAscent and usWinDescent, scaled to the character height.
-  bool Size(const OutlineRequest& request) {
+  bool SizeOutline(const OutlineRequest& request) {
     const TT_OS2* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
     const double unitsPerEm = face_->units_per_EM > 0 ? face_->units_per_EM : 2048;
     double ascentUnits = face_->ascender;
@@ -68,20 +110,34 @@ class OutlineFace final : public FontFace {
     return true;
   }
 
-  const Glyph& GlyphFor(char32_t c) override {
-    auto it = glyphs_.find(c);
-    if (it != glyphs_.end()) return it->second;
-    return glyphs_.emplace(c, Render(c)).first->second;
+  // A strike's bold: every pixel doubled one column to the right (as the platform makes bold
+  // raster text); strikes are never slanted.
+  static void Embolden(Glyph& glyph) {
+    const int width = glyph.width + 1;
+    std::vector<std::uint8_t> wider(static_cast<std::size_t>(width) * glyph.height, 0);
+    for (int y = 0; y < glyph.height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const auto at = [&](int column) {
+          return column >= 0 && column < glyph.width
+                     ? glyph.coverage[static_cast<std::size_t>(y) * glyph.width + column]
+                     : std::uint8_t{0};
+        };
+        wider[static_cast<std::size_t>(y) * width + x] = std::max(at(x), at(x - 1));
+      }
+    }
+    glyph.width = width;
+    glyph.coverage = std::move(wider);
   }
 
- private:
   Glyph Render(char32_t c) {
     Glyph glyph;
     const FT_UInt index = FT_Get_Char_Index(face_, c);
     const FT_Int32 target = antialias_ ? FT_LOAD_TARGET_LIGHT : FT_LOAD_TARGET_MONO;
-    if (FT_Load_Glyph(face_, index, FT_LOAD_NO_BITMAP | target) != 0) return glyph;
+    const FT_Int32 source = bitmapStrike_ ? FT_LOAD_TARGET_MONO : (FT_LOAD_NO_BITMAP | target);
+    if (FT_Load_Glyph(face_, index, source) != 0) return glyph;
     FT_GlyphSlot slot = face_->glyph;
     FT_Pos advance = slot->advance.x;
+    if (slot->format == FT_GLYPH_FORMAT_BITMAP && embolden_ > 0) advance += extraAdvance_;
     if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
       if (slant_) {
         // The usual oblique shear, about 12 degrees.
@@ -115,10 +171,12 @@ class OutlineFace final : public FontFace {
         glyph.coverage[static_cast<std::size_t>(y) * glyph.width + x] = value;
       }
     }
+    if (bitmapStrike_ && embolden_ > 0) Embolden(glyph);
     return glyph;
   }
 
   FT_Face face_;
+  bool bitmapStrike_ = false;
   int embolden_ = 0;
   int extraAdvance_ = 0;
   bool slant_;
@@ -132,7 +190,7 @@ std::unique_ptr<FontFace> OpenOutlineFace(FT_Library library, const OutlineReque
   FT_Face face = nullptr;
   if (FT_New_Face(library, request.file.c_str(), request.index, &face) != 0) return nullptr;
   auto outline = std::make_unique<OutlineFace>(face, request);
-  if (!FT_IS_SCALABLE(face) || !outline->Size(request)) return nullptr;
+  if (!outline->Size(request)) return nullptr;
   return outline;
 }
 

@@ -3,8 +3,10 @@
 // scheme), pictures of it as PNG files, bitmaps loaded from PNG files, icons made from pixels,
 // and counts of live objects. State is per thread.
 //
-// Text faces. "MS Sans Serif", "Tahoma", "Arial", "Segoe UI", "MS Shell Dlg" and any face that
-// is not installed are drawn with DejaVu Sans. A negative lfHeight is the character (em)
+// Text faces. "MS Sans Serif" and "Tahoma" (the platform's menu faces) are drawn with the
+// metric-compatible faces of Debian's fonts-wine, "MS Shell Dlg" and "MS Shell Dlg 2" stand for
+// them; "Arial", "Segoe UI", "System" and any face that is not installed (the two above
+// included, on a machine without fonts-wine) are drawn with DejaVu Sans. A negative lfHeight is the character (em)
 // height in pixels, a positive one the cell height, 0 means 12-pixel characters. Weight 650 and
 // above uses the bold face; 550-649 (semibold) thickens the regular face's strokes and adds a
 // quarter pixel to each advance, so it lies between regular and bold. Glyphs are anti-aliased

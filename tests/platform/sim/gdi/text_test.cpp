@@ -272,15 +272,43 @@ TEST(TextExtent, WeightsAreOrderedRegularSemiboldBold) {
   }
 }
 
-TEST(TextFaces, PlatformFacesAndUnknownNamesDrawAsTheFallbackFace) {
+TEST(TextFaces, OtherPlatformFacesAndUnknownNamesDrawAsTheFallbackFace) {
   auto render = [](const char* face) {
     MemoryCanvas canvas(80, 16);
     Draw(canvas, Font(face, -11), 1, 1, u"Menu text");
     return sim::BitmapPixels(canvas.bitmap);
   };
   const auto fallback = render("DejaVu Sans");
-  for (const char* face : {"MS Sans Serif", "Tahoma", "Arial", "Segoe UI", "No Such Face", ""})
+  for (const char* face : {"Arial", "Segoe UI", "System", "No Such Face", ""})
     EXPECT_EQ(render(face), fallback) << face;
+  // The menu faces are the platform's own, and the logical dialog faces stand for them.
+  for (const char* face : {"MS Sans Serif", "Tahoma"})
+    EXPECT_NE(render(face), fallback) << face;
+  EXPECT_EQ(render("MS Shell Dlg"), render("MS Sans Serif"));
+  EXPECT_EQ(render("MS Shell Dlg 2"), render("Tahoma"));
+}
+
+// Captions measured in the platform's menu faces at 8 points (11 pixels): the widths of the
+// metric-compatible faces, which DejaVu Sans (the fallback) does not share.
+TEST(TextFaces, CaptionsMeasureInThePlatformsMenuFaces) {
+  const struct {
+    const char* face;
+    LONG weight;
+    const char16_t* text;
+    SIZE expected;
+  } cases[] = {
+      {"Tahoma", FW_NORMAL, u"File", {18, 13}},
+      {"Tahoma", FW_NORMAL, u"Recent Files", {60, 13}},
+      {"Tahoma", FW_BOLD, u"Recent Files", {68, 13}},   // the bold file's own advances
+      {"MS Sans Serif", FW_NORMAL, u"File", {16, 13}},  // its 13-pixel strike
+      {"MS Sans Serif", FW_NORMAL, u"Recent Files", {59, 13}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Extent(Font(c.face, -11, c.weight), c.text), c.expected)
+        << c.face << " " << c.weight << " " << StringToUtf8(c.text);
+  }
+  EXPECT_NE(Extent(Font("DejaVu Sans", -11), u"Recent Files"),
+            Extent(Font("Tahoma", -11), u"Recent Files"));
 }
 
 TEST(TextFaces, WeightAndItalicChangeThePixels) {
