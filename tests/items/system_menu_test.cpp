@@ -145,6 +145,20 @@ TEST(SystemMenuCommands, StandardCommandsAreSysCommandsAndTheHostsOwnAreUserComm
   });
 }
 
+// Alt+Space opens the owner-drawn system menu from the keyboard, with keyboard cues.
+TEST(SystemMenuCommands, AltSpaceOpensTheMenuFromTheKeyboard) {
+  OnFreshThread([] {
+    SubclassedWindow app;
+    sim::User user;
+    user.Choose(sim::ById(static_cast<UINT>(app.about->ItemId())));
+    user.PressKey(VK_MENU);
+    user.TapKey(VK_SPACE);
+    user.ReleaseKey(VK_MENU);
+    EXPECT_EQ(app.heard, std::vector<std::string>{"UserCommand About..."});
+    EXPECT_EQ(app.about->Visual()->FetchDrawItem().itemState & ODS_NOACCEL, 0u);
+  });
+}
+
 TEST(SystemMenuCommands, EachWindowsCloseReachesItsOwnMenu) {
   OnFreshThread([] {
     SubclassedWindow first;

@@ -164,12 +164,13 @@ bool IsKeyDown(UINT vk) {
   return down[vk & 0xFF];
 }
 
-// The character a letter or digit key types (lower case unless Shift is held), 0 for others
-// and for any key with Ctrl held (Ctrl+Alt types nothing on the sim's US layout).
+// The character a letter, digit or the space bar types (lower case unless Shift is held), 0 for
+// others and for any key with Ctrl held (Ctrl+Alt types nothing on the sim's US layout).
 char16_t CharacterOf(UINT vk) {
   if (IsKeyDown(VK_CONTROL)) return 0;
   if (vk >= 'A' && vk <= 'Z') return static_cast<char16_t>(IsKeyDown(VK_SHIFT) ? vk : vk + 32);
   if (vk >= '0' && vk <= '9') return static_cast<char16_t>(vk);
+  if (vk == VK_SPACE) return u' ';
   return 0;
 }
 

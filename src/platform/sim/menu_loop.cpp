@@ -353,19 +353,20 @@ bool TrackMenuBarFromKeyboard(HWND hWnd, char16_t character) {
   return true;
 }
 
-// A click on the system-menu icon opens the window's system menu below it.
-bool TrackSystemMenu(HWND hWnd) {
+// A click on the system-menu icon (or Alt+Space) opens the window's system menu below it.
+bool TrackSystemMenu(HWND hWnd, bool fromKeyboard) {
   if (!Sessions().empty()) return false;
   const HMENU systemMenu = SystemMenuOf(hWnd);
   const WindowRecord* window = FindWindow(hWnd);
   if (!systemMenu || !window) return false;
   const POINT at{window->bounds.left + kFrameWidth,
                  window->bounds.top + kFrameWidth + kCaptionHeight};
-  MoveCursor({at.x + kCaptionHeight / 2, at.y - kCaptionHeight / 2});
+  if (!fromKeyboard) MoveCursor({at.x + kCaptionHeight / 2, at.y - kCaptionHeight / 2});
   Session s;
   s.owner = hWnd;
   s.root = systemMenu;
   s.system = true;
+  s.keyboardCues = fromKeyboard;
   Begin(s);
   if (Alive(s) && OpenLevel(s, systemMenu, 0, [at](SIZE) { return at; })) RunLoop(s);
   Finish(s);

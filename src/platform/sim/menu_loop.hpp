@@ -10,7 +10,8 @@
 namespace vellum::sim::detail {
 
 bool TrackMenuBar(platform::HWND hWnd, std::size_t position);
-bool TrackSystemMenu(platform::HWND hWnd);
+// `fromKeyboard` (Alt+Space): the mouse stays where it is and the menu shows keyboard cues.
+bool TrackSystemMenu(platform::HWND hWnd, bool fromKeyboard = false);
 // The menu bar worked from the keyboard: with no character its first entry is highlighted and
 // nothing opens; with one, the entry with that mnemonic opens (or runs, without a popup).
 bool TrackMenuBarFromKeyboard(platform::HWND hWnd, char16_t character);

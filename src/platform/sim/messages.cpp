@@ -41,7 +41,12 @@ LRESULT DefaultHandling(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
           Send(hWnd, WM_CLOSE, 0, 0);
           break;
         case SC_KEYMENU:
-          TrackMenuBarFromKeyboard(hWnd, static_cast<char16_t>(LOWORD(lParam)));
+          // Alt+Space is the keyboard's way to the system menu.
+          if (LOWORD(lParam) == u' ') {
+            TrackSystemMenu(hWnd, true);
+          } else {
+            TrackMenuBarFromKeyboard(hWnd, static_cast<char16_t>(LOWORD(lParam)));
+          }
           break;
       }
       return 0;
