@@ -97,7 +97,9 @@ TEST(SystemMenuSubclass, AMaximisedWindowsMenuHasItsStatesCaptionsPicturesAndClo
       SCOPED_TRACE(i);
       const Ref<MenuItem> item = menu->Item(static_cast<std::int32_t>(i + 1));
       EXPECT_EQ(item->Caption(), rows[i].caption);
-      if (rows[i].id) EXPECT_EQ(item->ItemId(), static_cast<std::int32_t>(rows[i].id));
+      if (rows[i].id) {
+        EXPECT_EQ(item->ItemId(), static_cast<std::int32_t>(rows[i].id));
+      }
       EXPECT_EQ(item->Enabled(), rows[i].enabled);
       EXPECT_EQ(item->Picture() != nullptr, rows[i].picture);
       EXPECT_EQ(item->ParentType(), mtcSysmenu);
