@@ -15,13 +15,40 @@ using Json = nlohmann::json;
 
 namespace {
 
-constexpr const char* kFormat = "vellum-property-bag";
-constexpr int kVersion = 1;
 const String kSource = u"PropertyBag";
 
+// A fault in the input and where it is; FromJson reports it under the file format's title.
+struct FormatFault {
+  std::string place;
+  std::string problem;
+};
+
 [[noreturn]] void RaiseFormat(const std::string& place, const std::string& problem) {
-  RaiseError(error::kInvalidFileFormat, kSource,
-             Utf8ToString("Invalid property bag: " + problem + " at " + place));
+  throw FormatFault{place, problem};
+}
+
+// Where the parser stopped, as a person finds it in an editor: "line 3, column 7".
+std::string LineAndColumn(std::string_view text, std::size_t byte) {
+  std::size_t line = 1;
+  std::size_t column = 1;
+  // The parser counts the bytes it read; the last of them is where it stopped.
+  const std::size_t stop = std::min(byte > 0 ? byte - 1 : 0, text.size());
+  for (std::size_t i = 0; i < stop; ++i) {
+    if (text[i] == '\n') {
+      ++line;
+      column = 1;
+    } else {
+      ++column;
+    }
+  }
+  return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+// The parser's own words for the fault, without its error code and position.
+std::string ParseProblem(const Json::parse_error& error) {
+  const std::string what = error.what();
+  const std::size_t colon = what.find(": ");
+  return colon == std::string::npos ? what : what.substr(colon + 2);
 }
 
 Json ScalarToJson(const Variant& value) {
@@ -88,7 +115,7 @@ Variant ScalarFromJson(const std::string& type, const Json& value, const std::st
 }  // namespace
 
 struct PropertyBagJson {
-  static Json Write(const PropertyBag& bag) {
+  static Json Write(const PropertyBag& bag, const BagFileFormat& format) {
     Json properties = Json::array();
     for (const PropertyBag::Property& property : bag.properties_) {
       Json entry{{"name", StringToUtf8(property.name)}};
@@ -96,7 +123,7 @@ struct PropertyBagJson {
         entry["type"] = "Object";
         if (property.object->state) {
           entry["class"] = StringToUtf8(property.object->className);
-          entry["properties"] = Write(*property.object->state)["properties"];
+          entry["properties"] = Write(*property.object->state, format)["properties"];
         } else {
           entry["class"] = nullptr;
         }
@@ -106,7 +133,9 @@ struct PropertyBagJson {
       }
       properties.push_back(std::move(entry));
     }
-    return Json{{"format", kFormat}, {"version", kVersion}, {"properties", std::move(properties)}};
+    return Json{{"format", format.name},
+                {"version", format.version},
+                {"properties", std::move(properties)}};
   }
 
   // Reads every property of `list` into `bag` (a fresh one), raising at the first fault.
@@ -152,25 +181,46 @@ struct PropertyBagJson {
   }
 };
 
-std::string PropertyBag::ToJson() const {
-  return PropertyBagJson::Write(*this).dump(2);
+std::string PropertyBag::ToJson(const BagFileFormat& format) const {
+  return PropertyBagJson::Write(*this, format).dump(2);
 }
 
-void PropertyBag::FromJson(std::string_view text) {
+void PropertyBag::FromJson(std::string_view text, const BagFileFormat& format) {
+  try {
+    Load(text, format);
+  } catch (const FormatFault& fault) {
+    RaiseError(
+        error::kInvalidFileFormat, kSource,
+        Utf8ToString("Invalid " + format.title + ": " + fault.problem + " at " + fault.place));
+  }
+}
+
+void PropertyBag::Load(std::string_view text, const BagFileFormat& format) {
   Json document;
   try {
     document = Json::parse(text);
   } catch (const Json::parse_error& e) {
-    RaiseFormat("byte " + std::to_string(e.byte), "not valid JSON");
+    RaiseFormat(LineAndColumn(text, e.byte), "not valid JSON (" + ParseProblem(e) + ")");
   }
-  if (!document.is_object() || document.value("format", "") != kFormat) {
-    RaiseFormat("the top level", "not a property bag");
+  if (!document.is_object()) RaiseFormat("the top level", "not a JSON object");
+  const auto name = document.find("format");
+  if (name == document.end() || !name->is_string() || name->get<std::string>() != format.name) {
+    RaiseFormat("the top level", "\"format\" is " +
+                                     (name == document.end() ? "missing" : name->dump()) +
+                                     ", not \"" + format.name + "\"");
   }
-  if (document.value("version", 0) != kVersion) {
-    RaiseFormat("the top level", "unsupported version");
+  const auto version = document.find("version");
+  if (version == document.end() || !version->is_number_integer() ||
+      version->get<std::int64_t>() != format.version) {
+    RaiseFormat("the top level",
+                "version " + (version == document.end() ? std::string("(none)") : version->dump()) +
+                    " of \"" + format.name + "\" is not supported, only version " +
+                    std::to_string(format.version));
   }
   const auto properties = document.find("properties");
-  if (properties == document.end()) RaiseFormat("the top level", "no \"properties\"");
+  if (properties == document.end()) {
+    RaiseFormat("the top level", "no \"properties\"");
+  }
 
   // Read into a fresh bag, so that a fault leaves this one as it was.
   Ref<PropertyBag> loaded = New();
