@@ -7,6 +7,7 @@
 
 #include "items/menu_item.hpp"
 #include "items/sub_menu.hpp"
+#include "menu_file.hpp"
 #include "model/menu_lib_global.hpp"
 #include "model/menubar.hpp"
 #include "model/menus.hpp"
@@ -150,7 +151,8 @@ std::vector<std::filesystem::path> RenderHere(const RenderJob& job) {
   sim::SetColorScheme(job.scheme);
   const Ref<Menus> menus = MenuLibGlobal::New()->Menus();
   menus->MenuDrawStyle(job.style);
-  const Ref<Menubar> bar = BuildSampleMenus();
+  const Ref<Menubar> bar =
+      job.menuFile.empty() ? BuildSampleMenus() : LoadMenuFile(job.menuFile, job.style);
 
   std::vector<ResolvedScene> resolved;
   for (const Scene& scene : job.scenes)

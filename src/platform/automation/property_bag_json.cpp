@@ -12,6 +12,7 @@
 namespace vellum {
 
 using Json = nlohmann::json;
+using OrderedJson = nlohmann::ordered_json;
 
 namespace {
 
@@ -51,7 +52,7 @@ std::string ParseProblem(const Json::parse_error& error) {
   return colon == std::string::npos ? what : what.substr(colon + 2);
 }
 
-Json ScalarToJson(const Variant& value) {
+OrderedJson ScalarToJson(const Variant& value) {
   switch (value.Type()) {
     case VariantType::Empty:
     case VariantType::Null:
@@ -115,27 +116,58 @@ Variant ScalarFromJson(const std::string& type, const Json& value, const std::st
 }  // namespace
 
 struct PropertyBagJson {
-  static Json Write(const PropertyBag& bag, const BagFileFormat& format) {
-    Json properties = Json::array();
-    for (const PropertyBag::Property& property : bag.properties_) {
-      Json entry{{"name", StringToUtf8(property.name)}};
-      if (property.object) {
-        entry["type"] = "Object";
-        if (property.object->state) {
-          entry["class"] = StringToUtf8(property.object->className);
-          entry["properties"] = Write(*property.object->state, format)["properties"];
-        } else {
-          entry["class"] = nullptr;
-        }
-      } else {
+  // The text of a bag: its format and version first, then one property a line (an object
+  // value's own properties on the lines below it, indented), so that a person can read and
+  // edit it and a change shows as a change of lines.
+  static std::string Write(const PropertyBag& bag, const BagFileFormat& format) {
+    std::string text = "{\n  \"format\": " + Json(format.name).dump() +
+                       ",\n  \"version\": " + std::to_string(format.version) +
+                       ",\n  \"properties\": ";
+    WriteList(bag, "  ", text);
+    return text + "\n}";
+  }
+
+  static void WriteList(const PropertyBag& bag, const std::string& indent, std::string& text) {
+    if (bag.properties_.empty()) {
+      text += "[]";
+      return;
+    }
+    text += "[";
+    const std::string inner = indent + "  ";
+    for (std::size_t i = 0; i < bag.properties_.size(); ++i) {
+      const PropertyBag::Property& property = bag.properties_[i];
+      text += (i ? ",\n" : "\n") + inner;
+      OrderedJson entry{{"name", StringToUtf8(property.name)}};
+      if (!property.object) {
         entry["type"] = StringToUtf8(TypeName(property.value.Type()));
         entry["value"] = ScalarToJson(property.value);
+        text += OneLine(entry);
+        continue;
       }
-      properties.push_back(std::move(entry));
+      entry["type"] = "Object";
+      if (!property.object->state) {
+        entry["class"] = nullptr;
+        text += OneLine(entry);
+        continue;
+      }
+      entry["class"] = StringToUtf8(property.object->className);
+      std::string head = OneLine(entry);
+      head.pop_back();  // the closing brace: the properties follow
+      text += head + ", \"properties\": ";
+      WriteList(*property.object->state, inner, text);
+      text += "}";
     }
-    return Json{{"format", format.name},
-                {"version", format.version},
-                {"properties", std::move(properties)}};
+    text += "\n" + indent + "]";
+  }
+
+  // {"name": "Count", "type": "Long", "value": 2}
+  static std::string OneLine(const OrderedJson& entry) {
+    std::string line = "{";
+    for (auto it = entry.begin(); it != entry.end(); ++it) {
+      if (it != entry.begin()) line += ", ";
+      line += Json(it.key()).dump() + ": " + it.value().dump();
+    }
+    return line + "}";
   }
 
   // Reads every property of `list` into `bag` (a fresh one), raising at the first fault.
@@ -182,7 +214,7 @@ struct PropertyBagJson {
 };
 
 std::string PropertyBag::ToJson(const BagFileFormat& format) const {
-  return PropertyBagJson::Write(*this, format).dump(2);
+  return PropertyBagJson::Write(*this, format);
 }
 
 void PropertyBag::FromJson(std::string_view text, const BagFileFormat& format) {
