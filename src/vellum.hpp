@@ -16,6 +16,7 @@
 #include "model/menubar.hpp"
 #include "model/menus.hpp"
 #include "native/import_constants.hpp"
+#include "persist/menu_set_file.hpp"
 #include "platform/automation/runtime.hpp"
 #include "render/item_visual_properties.hpp"
 #include "render/multi_gradient.hpp"

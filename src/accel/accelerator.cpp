@@ -5,8 +5,14 @@
 #include "accel/accelerators.hpp"
 #include "accel/active_set_environment.hpp"
 #include "model/menu.hpp"
+#include "platform/automation/bag_section.hpp"
 
 namespace vellum {
+namespace {
+
+[[maybe_unused]] const bool kPersistable = (RegisterPersistable<Accelerator>(), true);
+
+}  // namespace
 
 Ref<Accelerator> Accelerator::New() {
   return ObjectFactory::Make<Accelerator>();
@@ -72,6 +78,24 @@ void Accelerator::AttachToTable(const Ref<Accelerators>& table) {
   if (const Ref<Menu> menu = AsMenu(table->Menu())) inSystemMenu_ = menu->MenuType() == mtcSysmenu;
 }
 
+void Accelerator::SaveProperties(PropertyBag& PropBag, const Variant& Prefix) const {
+  const BagSection bag(PropBag, Prefix);
+  bag.Write(u"Shift", keys_.Shift);
+  bag.Write(u"KeyCode", keys_.KeyCode);
+  bag.Write(u"CommandKey", keys_.CommandKey);
+  bag.Write(u"ExtendedKeys", storedExtendedKeys_);
+  bag.Write(u"ItemId", itemId_);
+}
+
+void Accelerator::LoadProperties(PropertyBag& PropBag, const Variant& Prefix) {
+  const BagSection bag(PropBag, Prefix);
+  keys_.Shift = bag.ReadLong(u"Shift", keys_.Shift);
+  keys_.KeyCode = bag.ReadLong(u"KeyCode", keys_.KeyCode);
+  keys_.CommandKey = bag.ReadLong(u"CommandKey", keys_.CommandKey);
+  storedExtendedKeys_ = bag.ReadBool(u"ExtendedKeys", storedExtendedKeys_);
+  itemId_ = bag.ReadLong(u"ItemId", itemId_);
+}
+
 const MemberTable& Accelerator::Members() const {
   static const MemberTable table(
       {
@@ -83,6 +107,8 @@ const MemberTable& Accelerator::Members() const {
           ReadOnly(u"IsCommandPrefix", &Accelerator::IsCommandPrefix),
           ReadOnly(u"Table", &Accelerator::Table),
           Property(u"AccelWord", &Accelerator::AccelWord, &Accelerator::AccelWord),
+          SavePropertiesMember<Accelerator>(),
+          LoadPropertiesMember<Accelerator>(),
           Property(u"BuddyObject", &Accelerator::BuddyObject, &Accelerator::BuddyObject),
       },
       &Object::Members());

@@ -8,13 +8,16 @@
 #include "accel/accelerator_keys.hpp"
 #include "platform/automation/event.hpp"
 #include "platform/automation/object.hpp"
+#include "platform/automation/property_bag.hpp"
 
 namespace vellum {
 
 class Accelerators;
 
-class Accelerator : public Object {
+class Accelerator : public Object, public Persistable {
  public:
+  static constexpr const char16_t* kClassName = u"Vellum10.Accelerator";
+
   static Ref<Accelerator> New();
 
   // Whether the active menu set's accelerators name left and right keys.
@@ -40,10 +43,18 @@ class Accelerator : public Object {
   Ref<Object> BuddyObject() const { return buddy_; }
   void BuddyObject(const Ref<Object>& buddy) { buddy_ = buddy; }
 
+  // "Shift", "KeyCode", "CommandKey", "ExtendedKeys" and "ItemId", under `Prefix` + "." when a
+  // prefix is given. Loading stores the five as they are: nothing is validated or announced,
+  // and the ItemId is the one saved.
+  void SaveProperties(PropertyBag& PropBag, const Variant& Prefix = Missing) const;
+  void LoadProperties(PropertyBag& PropBag, const Variant& Prefix = Missing);
+  void WriteProperties(PropertyBag& bag) override { SaveProperties(bag); }
+  void ReadProperties(PropertyBag& bag) override { LoadProperties(bag); }
+
   // The canonical text changed through an AccelWord assignment (a buddy is called instead).
   Event<> AcceleratorChange;
 
-  String ClassName() const override { return u"Vellum10.Accelerator"; }
+  String ClassName() const override { return kClassName; }
 
   // --- for the library ---
   const AcceleratorKeys& Keys() const { return keys_; }

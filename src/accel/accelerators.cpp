@@ -7,6 +7,7 @@
 #include "model/library_state.hpp"
 #include "model/menu.hpp"
 #include "model/menus.hpp"
+#include "platform/automation/bag_section.hpp"
 
 namespace vellum {
 namespace {
@@ -18,6 +19,8 @@ bool NamesNoItem(std::int32_t itemId) {
 String EntryKey(std::int32_t itemId) {
   return DefaultKey(static_cast<std::uint32_t>(itemId));
 }
+
+[[maybe_unused]] const bool kPersistable = (RegisterPersistable<Accelerators>(), true);
 
 }  // namespace
 
@@ -45,8 +48,7 @@ Ref<MenuItem> Accelerators::TargetItem(const Variant& item) const {
   return std::dynamic_pointer_cast<MenuItem>(active->FindMenuItem(itemId));
 }
 
-void Accelerators::Append(const Ref<Accelerator>& accelerator) {
-  const std::int32_t itemId = accelerator->ItemId();
+void Accelerators::Append(const Ref<Accelerator>& accelerator, std::int32_t itemId) {
   if (NamesNoItem(itemId)) {
     entries_->Add(accelerator);
     return;
@@ -63,7 +65,10 @@ Ref<Accelerator> Accelerators::Add(const String& accelWord, const Variant& item)
   IgnoringErrors([&] { accelerator->AttachToTable(self); });
   IgnoringErrors([&] { accelerator->AccelWord(accelWord); });
   if (isPrefixLib_) accelerator->SetItemId(-1);
-  IgnoringErrors([&] { Append(accelerator); });
+  // A loaded item's accelerator still carries the ID it was saved with: the entry is keyed by
+  // the item's own, as the table's rebuild keys it, so that the item is not listed twice.
+  const std::int32_t itemId = target ? target->ItemId() : accelerator->ItemId();
+  IgnoringErrors([&] { Append(accelerator, itemId); });
   return accelerator;
 }
 
@@ -93,6 +98,27 @@ std::vector<Ref<Accelerator>> Accelerators::Entries() const {
   return entries;
 }
 
+void Accelerators::SaveProperties(PropertyBag& PropBag, const Variant& Prefix) const {
+  const BagSection bag(PropBag, Prefix);
+  const std::vector<Ref<Accelerator>> entries = Entries();
+  bag.Write(u"Count", static_cast<std::int32_t>(entries.size()));
+  for (std::size_t n = 1; n <= entries.size(); ++n) {
+    entries[n - 1]->SaveProperties(PropBag,
+                                   bag.Key(Numbered(u"Accelerator", static_cast<std::int32_t>(n))));
+  }
+}
+
+void Accelerators::LoadProperties(PropertyBag& PropBag, const Variant& Prefix) {
+  const BagSection bag(PropBag, Prefix);
+  entries_ = Collection::New();
+  const std::int32_t count = bag.ReadLong(u"Count", 0);
+  for (std::int32_t n = 1; n <= count; ++n) {
+    const Ref<Accelerator> entry = Accelerator::New();
+    entry->LoadProperties(PropBag, bag.Key(Numbered(u"Accelerator", n)));
+    entries_->Add(entry);
+  }
+}
+
 const MemberTable& Accelerators::Members() const {
   static const MemberTable table(
       {
@@ -112,6 +138,8 @@ const MemberTable& Accelerators::Members() const {
           Method(u"RemoveByID", &Accelerators::RemoveByID),
           Method(u"Clear", &Accelerators::Clear),
           ReadOnly(u"NewEnum", &Accelerators::NewEnum),
+          SavePropertiesMember<Accelerators>(),
+          LoadPropertiesMember<Accelerators>(),
       },
       &Object::Members(), u"Item");
   return table;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/automation/collection.hpp"
+#include "platform/automation/property_bag.hpp"
 
 namespace vellum {
 
@@ -13,8 +14,10 @@ class Accelerator;
 class Menu;
 class MenuItem;
 
-class Accelerators : public Object {
+class Accelerators : public Object, public Persistable {
  public:
+  static constexpr const char16_t* kClassName = u"Vellum10.Accelerators";
+
   static Ref<Accelerators> New();
 
   Ref<Object> Menu() const { return menu_.lock(); }
@@ -39,7 +42,14 @@ class Accelerators : public Object {
   // An enumerator over the entries.
   Ref<Enumerator> NewEnum() const { return Enumerator::New(entries_->Items()); }
 
-  String ClassName() const override { return u"Vellum10.Accelerators"; }
+  // "Count", then each entry under "Accelerator1" ... Loading replaces the entries by new
+  // accelerators that are not attached to this table, without keys: ItemByID finds none.
+  void SaveProperties(PropertyBag& PropBag, const Variant& Prefix = Missing) const;
+  void LoadProperties(PropertyBag& PropBag, const Variant& Prefix = Missing);
+  void WriteProperties(PropertyBag& bag) override { SaveProperties(bag); }
+  void ReadProperties(PropertyBag& bag) override { LoadProperties(bag); }
+
+  String ClassName() const override { return kClassName; }
 
   // --- for the library ---
   void SetOwnerMenu(const Ref<Object>& menu) { menu_ = menu; }
@@ -55,8 +65,8 @@ class Accelerators : public Object {
 
   // The registered item `item` names for Add; none in the prefix library.
   Ref<MenuItem> TargetItem(const Variant& item) const;
-  // Appends under the item's key, or without key for no item; an entry already there stays.
-  void Append(const Ref<Accelerator>& accelerator);
+  // Appends under the key of `itemId`, or without key for no item; an entry already there stays.
+  void Append(const Ref<Accelerator>& accelerator, std::int32_t itemId);
 
   Ref<Collection> entries_ = Collection::New();
   std::weak_ptr<Object> menu_;

@@ -1,5 +1,7 @@
 #include "items/menu_item.hpp"
 
+#include <algorithm>
+
 #include "accel/accelerator.hpp"
 #include "items/caption_text.hpp"
 #include "items/entry_notifications.hpp"
@@ -9,6 +11,8 @@
 #include "model/menubar.hpp"
 #include "model/menus.hpp"
 #include "native/native_sync.hpp"
+#include "platform/automation/bag_section.hpp"
+#include "platform/automation/std_picture.hpp"
 #include "platform/platform.hpp"
 #include "render/builtin_pictures.hpp"
 #include "render/item_visual_properties.hpp"
@@ -49,17 +53,29 @@ Ref<MenuItem> MenuItem::New() {
 void MenuItem::Created() {
   itemId_ = NextItemId();
   nativeInfo_.id = static_cast<UINT>(itemId_);
-  visual_ = ItemVisualProperties::New();
-  visual_->SetItem(Self<MenuItem>());
-  accelerator_ = vellum::Accelerator::New();
+  AdoptVisual(ItemVisualProperties::New());
+  AdoptAccelerator(vellum::Accelerator::New());
   accelerator_->SetItemId(itemId_);
   subMenu_ = vellum::SubMenu::New();
   subMenu_->SetItemId(itemId_);
+}
 
+void MenuItem::AdoptVisual(const Ref<ItemVisualProperties>& visual) {
+  visual_ = visual;
+  visual_->SetItem(Self<MenuItem>());
+  ListenToVisual();
+}
+
+void MenuItem::ListenToVisual() {
   const std::weak_ptr<MenuItem> self = Self<MenuItem>();
   visualConnection_ = visual_->PropertyChanged.Connect([self](const String& property) {
     if (const auto item = self.lock()) item->OnVisualChanged(property);
   });
+}
+
+void MenuItem::AdoptAccelerator(const Ref<vellum::Accelerator>& accelerator) {
+  accelerator_ = accelerator;
+  const std::weak_ptr<MenuItem> self = Self<MenuItem>();
   acceleratorConnection_ = accelerator_->AcceleratorChange.Connect([self] {
     // The accelerator text is part of the entry's width.
     if (const auto item = self.lock()) item->UpdateNative(false);
@@ -81,10 +97,7 @@ Ref<Object> MenuItem::TopMostParent() const {
 void MenuItem::Visual(const Ref<ItemVisualProperties>& visual) {
   if (!visual) return;
   visual_ = visual;  // the style's own owner stays as it was
-  const std::weak_ptr<MenuItem> self = Self<MenuItem>();
-  visualConnection_ = visual_->PropertyChanged.Connect([self](const String& property) {
-    if (const auto item = self.lock()) item->OnVisualChanged(property);
-  });
+  ListenToVisual();
   UpdateNative(false);
 }
 
@@ -369,6 +382,84 @@ void MenuItem::OnVisualChanged(const String& property) {
   if (ResizesEntry(property)) Refresh();
 }
 
+Ref<MenuItem> MenuItem::CopyItem(const Variant& Item, const Variant& IsSource) {
+  const bool fromThis = !IsSource.IsMissing() && IsSource.ToBool();
+  Ref<MenuItem> other = Item.IsMissing() ? nullptr : Item.ToObjectOf<MenuItem>();
+  if (!other) other = New();
+  const Ref<PropertyBag> bag = PropertyBag::New();
+  const Ref<MenuItem> source = fromThis ? Self<MenuItem>() : other;
+  const Ref<MenuItem> target = fromThis ? other : Self<MenuItem>();
+  source->SaveProperties(*bag, String());
+  target->LoadProperties(*bag, String());
+  return other;
+}
+
+void MenuItem::SaveProperties(PropertyBag& PropBag, const Variant& Prefix) const {
+  const BagSection bag(PropBag, Prefix);
+  bag.WriteObject(u"Visual", visual_);
+  bag.Write(u"Key", key_);
+  bag.Write(u"Caption", caption_);
+  bag.Write(u"Default", default_);
+  bag.Write(u"Enabled", enabled_);
+  bag.Write(u"Grayed", grayed_);
+  bag.Write(u"Visible", visible_);
+  bag.Write(u"Checkmark", checkmark_);
+  bag.Write(u"RadioGroup", radioGroup_);
+  bag.Write(u"Checked", checked_);
+  bag.Write(u"RightToLeft", rightToLeft_);
+  bag.Write(u"RightAlign", rightAlign_);
+  bag.Write(u"Tag", tag_);
+  bag.Write(u"Separator", separator_);
+  bag.Write(u"SeparatorType", separatorType_);
+  bag.WriteObject(u"Accelerator", accelerator_);
+  bag.WriteObject(u"Picture", picture_);
+  bag.WriteObject(u"CheckedPicture", checkedPicture_);
+  subMenu_->SaveProperties(PropBag, bag.Key(u"SubMenu"));
+}
+
+void MenuItem::LoadProperties(PropertyBag& PropBag, const Variant& Prefix) {
+  const auto keepAlive = Self<MenuItem>();
+  const BagSection bag(PropBag, Prefix);
+  // Nothing in place of the style or accelerator leaves the item's own: it always has both.
+  if (const auto visual = bag.ReadObject(u"Visual", visual_); visual && visual != visual_) {
+    AdoptVisual(visual);
+  }
+  key_ = bag.ReadString(u"Key", key_);
+  caption_ = bag.ReadString(u"Caption", caption_);
+  default_ = bag.ReadBool(u"Default", default_);
+  enabled_ = bag.ReadBool(u"Enabled", enabled_);
+  grayed_ = bag.ReadBool(u"Grayed", grayed_);
+  visible_ = bag.ReadBool(u"Visible", visible_);
+  checkmark_ = bag.ReadBool(u"Checkmark", checkmark_);
+  radioGroup_ = bag.ReadBool(u"RadioGroup", radioGroup_);
+  checked_ = bag.ReadBool(u"Checked", checked_);
+  rightToLeft_ = bag.ReadBool(u"RightToLeft", rightToLeft_);
+  rightAlign_ = bag.ReadBool(u"RightAlign", rightAlign_);
+  tag_ = bag.ReadString(u"Tag", tag_);
+  separator_ = bag.ReadBool(u"Separator", separator_);
+  separatorType_ =
+      static_cast<SeparatorTypeConstants>(bag.ReadLong(u"SeparatorType", separatorType_));
+  if (const auto accelerator = bag.ReadObject(u"Accelerator", accelerator_);
+      accelerator && accelerator != accelerator_) {
+    AdoptAccelerator(accelerator);
+  }
+  picture_ = bag.ReadObject(u"Picture", picture_, StdPicture::kClassName);
+  checkedPicture_ = bag.ReadObject(u"CheckedPicture", checkedPicture_, StdPicture::kClassName);
+  subMenu_->LoadProperties(PropBag, bag.Key(u"SubMenu"));
+  // The popup of an item carries the item's command ID, not the one it was saved with.
+  subMenu_->SetItemId(itemId_);
+  captionLayout_.valid = false;
+
+  // An item its menu already lists shows the loaded state at once; one being loaded with its
+  // menu gets its entry when the menu is rebuilt.
+  const Ref<Menu> parent = ParentMenu();
+  if (!parent) return;
+  const std::vector<Ref<MenuItem>> siblings = parent->ItemList();
+  if (std::find(siblings.begin(), siblings.end(), keepAlive) == siblings.end()) return;
+  ReinsertNativeItem(itemId_, false, keepAlive);
+  if (IsMenuOfKind(parent, mtcMenubar)) static_cast<Menubar&>(*parent).RedrawWindowBar();
+}
+
 void ApplyFlatSelection(MenuItem& item, bool barEntry) {
   const Ref<Menus> active = Library().activeMenus;
   if (!active || active->MenuDrawStyle() != mdsOfficeXP) return;
@@ -410,6 +501,13 @@ const MemberTable& MenuItem::Members() const {
           ReadOnly(u"DesignMode", &MenuItem::DesignMode),
           ReadOnly(u"ParentType", &MenuItem::ParentType),
           Method(u"Search", &MenuItem::Search),
+          Custom<MenuItem>(u"CopyItem",
+                           [](MenuItem& self, Invocation& call) {
+                             members::CheckArgumentCount(call, 2);
+                             return Variant(self.CopyItem(call.Arg(0), call.Arg(1)));
+                           }),
+          LoadPropertiesMember<MenuItem>(),
+          SavePropertiesMember<MenuItem>(),
           Property(u"BuddyObject", &MenuItem::BuddyObject, &MenuItem::BuddyObject),
       },
       &Object::Members(), u"Caption");

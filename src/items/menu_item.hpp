@@ -17,6 +17,7 @@ namespace vellum {
 class Accelerator;
 class ItemVisualProperties;
 class Menu;
+class PropertyBag;
 class SubMenu;
 
 // The native entry record an item last computed.
@@ -91,6 +92,16 @@ class MenuItem : public Object {
   Ref<Object> BuddyObject() const { return buddy_; }
   void BuddyObject(const Ref<Object>& buddy) { buddy_ = buddy; }
 
+  // Copies the item's saved state between this item and `Item` (a new item when missing or
+  // none) through a fresh bag: with `IsSource` True from this item to `Item`, otherwise from
+  // `Item` to this item. Returns the other item; bag failures reach the caller.
+  Ref<MenuItem> CopyItem(const Variant& Item = Missing, const Variant& IsSource = Missing);
+  // The item's keys under `Prefix` + "." when a prefix is given, its popup under "SubMenu".
+  // Loading stores the values as they are (no property side effects), replaces the style,
+  // accelerator and pictures, and rebuilds the popup; the item keeps its own ID.
+  void SaveProperties(PropertyBag& PropBag, const Variant& Prefix = Missing) const;
+  void LoadProperties(PropertyBag& PropBag, const Variant& Prefix = Missing);
+
   // The entry was chosen, or released with the right mouse button.
   Event<> Click;
   Event<> RightClick;
@@ -138,6 +149,10 @@ class MenuItem : public Object {
 
   // The parent as one of the three menu classes, or none.
   Ref<Menu> ParentMenu() const;
+  // Takes a style or accelerator as the item's own, listening to it, without a native update.
+  void AdoptVisual(const Ref<ItemVisualProperties>& visual);
+  void AdoptAccelerator(const Ref<vellum::Accelerator>& accelerator);
+  void ListenToVisual();
   void OnVisualChanged(const String& property);
 
   std::weak_ptr<Object> parent_;

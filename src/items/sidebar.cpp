@@ -5,6 +5,8 @@
 #include "model/menu.hpp"
 #include "model/menus.hpp"
 #include "native/native_sync.hpp"
+#include "platform/automation/bag_section.hpp"
+#include "platform/automation/std_picture.hpp"
 #include "platform/platform.hpp"
 #include "render/item_visual_properties.hpp"
 
@@ -222,6 +224,53 @@ void Sidebar::Refresh() {
   IgnoringErrors([&] { Reinsert(); });
 }
 
+Ref<Sidebar> Sidebar::CopyItem(const Variant& Item, const Variant& IsSource) {
+  const bool fromThis = !IsSource.IsMissing() && IsSource.ToBool();
+  Ref<Sidebar> other = Item.IsMissing() ? nullptr : Item.ToObjectOf<Sidebar>();
+  if (!other) other = New();
+  const Ref<PropertyBag> bag = PropertyBag::New();
+  const Ref<Sidebar> source = fromThis ? Self<Sidebar>() : other;
+  const Ref<Sidebar> target = fromThis ? other : Self<Sidebar>();
+  source->SaveProperties(*bag, String());
+  target->LoadProperties(*bag, String());
+  return other;
+}
+
+void Sidebar::SaveProperties(PropertyBag& PropBag, const Variant& Prefix) const {
+  const BagSection bag(PropBag, Prefix);
+  bag.WriteObject(u"Visual", visual_);
+  bag.Write(u"Key", key_);
+  bag.Write(u"Caption", caption_);
+  bag.Write(u"Enabled", enabled_);
+  bag.Write(u"Visible", visible_);
+  bag.Write(u"RightToLeft", rightToLeft_);
+  bag.Write(u"Position", position_);
+  bag.Write(u"Escapement", escapement_);
+  bag.WriteObject(u"Picture", picture_);
+}
+
+void Sidebar::LoadProperties(PropertyBag& PropBag, const Variant& Prefix) {
+  const auto keepAlive = Self<Sidebar>();
+  const BagSection bag(PropBag, Prefix);
+  // Nothing in place of the style leaves the band's own: it always has one.
+  if (const auto visual = bag.ReadObject(u"Visual", visual_); visual && visual != visual_) {
+    visual_ = visual;
+    visual_->SetItem(keepAlive);
+    ListenTo(visual_);
+  }
+  key_ = bag.ReadString(u"Key", key_);
+  caption_ = bag.ReadString(u"Caption", caption_);
+  enabled_ = bag.ReadBool(u"Enabled", enabled_);
+  visible_ = bag.ReadBool(u"Visible", visible_);
+  rightToLeft_ = bag.ReadBool(u"RightToLeft", rightToLeft_);
+  escapement_ = static_cast<SidebarEscapementConstants>(bag.ReadLong(u"Escapement", escapement_));
+  position_ = static_cast<SidebarPositionConstants>(bag.ReadLong(u"Position", position_));
+  picture_ = bag.ReadObject(u"Picture", picture_, StdPicture::kClassName);
+  captionLayout_.valid = false;
+  // The band's entries take the loaded state (a hidden band's go).
+  if (ParentMenu()) Refresh();
+}
+
 const MemberTable& Sidebar::Members() const {
   static const MemberTable table(
       {
@@ -242,6 +291,13 @@ const MemberTable& Sidebar::Members() const {
           ReadOnly(u"DesignMode", &Sidebar::DesignMode),
           ReadOnly(u"ParentType", &Sidebar::ParentType),
           Method(u"Search", &Sidebar::Search),
+          Custom<Sidebar>(u"CopyItem",
+                          [](Sidebar& self, Invocation& call) {
+                            members::CheckArgumentCount(call, 2);
+                            return Variant(self.CopyItem(call.Arg(0), call.Arg(1)));
+                          }),
+          LoadPropertiesMember<Sidebar>(),
+          SavePropertiesMember<Sidebar>(),
           Property(u"BuddyObject", &Sidebar::BuddyObject, &Sidebar::BuddyObject),
       },
       &Object::Members());

@@ -17,6 +17,7 @@ namespace vellum {
 
 class ItemVisualProperties;
 class Menu;
+class PropertyBag;
 
 class Sidebar : public Object {
  public:
@@ -56,6 +57,13 @@ class Sidebar : public Object {
 
   Ref<Object> BuddyObject() const { return buddy_; }
   void BuddyObject(const Ref<Object>& buddy) { buddy_ = buddy; }
+
+  // As MenuItem.CopyItem, between sidebars.
+  Ref<Sidebar> CopyItem(const Variant& Item = Missing, const Variant& IsSource = Missing);
+  // The band's keys under `Prefix` + "." when a prefix is given. Loading stores the values as
+  // they are, replaces the style and picture, and shows the result in the band's menu.
+  void SaveProperties(PropertyBag& PropBag, const Variant& Prefix = Missing) const;
+  void LoadProperties(PropertyBag& PropBag, const Variant& Prefix = Missing);
 
   // The band was chosen, or released with the right mouse button.
   Event<> Click;

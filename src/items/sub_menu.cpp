@@ -11,6 +11,7 @@
 #include "native/menu_import.hpp"
 #include "native/menu_wnd_proc.hpp"
 #include "native/native_sync.hpp"
+#include "platform/automation/bag_section.hpp"
 #include "platform/platform.hpp"
 #include "render/item_visual_properties.hpp"
 
@@ -24,6 +25,8 @@ bool IsIntegerPosition(const Variant& value) {
   return value.Type() == VariantType::Integer || value.Type() == VariantType::Long ||
          value.Type() == VariantType::Byte;
 }
+
+[[maybe_unused]] const bool kPersistable = (RegisterPersistable<SubMenu>(), true);
 
 Ref<MenuItem> ItemOf(const Collection& list, const Variant& indexKey) {
   Ref<MenuItem> item;
@@ -351,6 +354,68 @@ void SubMenu::SetParent(const Ref<Object>& parent) {
   if (!menu || (menu->MenuType() != mtcMenubar && menu->MenuType() != mtcPopup)) return;
   parent_ = menu;
   font_ = menu->Font();
+}
+
+void SubMenu::SaveProperties(PropertyBag& PropBag, const Variant& Prefix) {
+  const BagSection bag(PropBag, Prefix);
+  bag.Write(u"ItemId", itemId_);
+  bag.Write(u"RightToLeft", rightToLeft_);
+  bag.Write(u"AutoDismiss", AutoDismiss());
+  bag.Write(u"MaxHeight", MaxHeight());
+  bag.Write(u"LargeIcons", largeIcons_);
+  bag.Write(u"Key", key_);
+  bag.WriteObject(u"Font", font_);
+  SaveItems(bag);
+  SaveSidebar(bag);
+}
+
+void SubMenu::LoadProperties(PropertyBag& PropBag, const Variant& Prefix) {
+  const auto keepAlive = Self<SubMenu>();
+  const BagSection bag(PropBag, Prefix);
+  // The popup of an item carries the item's command ID: its entry is found by it.
+  const std::int32_t savedId = bag.ReadLong(u"ItemId", itemId_);
+  if (!parent_.lock()) itemId_ = savedId;
+  rightToLeft_ = bag.ReadBool(u"RightToLeft", rightToLeft_);
+  maxHeight_ = bag.ReadLong(u"MaxHeight", maxHeight_);
+  autoDismiss_ = bag.ReadBool(u"AutoDismiss", autoDismiss_);
+  largeIcons_ = bag.ReadBool(u"LargeIcons", largeIcons_);
+  key_ = bag.ReadString(u"Key", key_);
+  font_ = bag.ReadObject(u"Font", font_);
+  const std::int32_t count = bag.ReadLong(u"Count", 0);
+  Clear();
+  // Registered before the popups below it, as when it was built.
+  if (count > 0) Create();
+  LoadThenFinish([&] {
+    LoadItems(bag, count);
+    LoadSidebar(bag);
+  });
+}
+
+void SubMenu::SaveSidebar(const BagSection& bag) const {
+  bag.Write(u"HasSidebar", sidebar_ != nullptr);
+  if (sidebar_) sidebar_->SaveProperties(bag.Bag(), bag.Key(u"Sidebar"));
+}
+
+void SubMenu::LoadSidebar(const BagSection& bag) {
+  if (!bag.ReadBool(u"HasSidebar", false)) return;
+  // The old band's entries go with it.
+  if (sidebar_) IgnoringErrors([&] { sidebar_->RemoveNative(); });
+  sidebar_ = vellum::Sidebar::New();
+  sidebar_->SetParent(Self<SubMenu>());
+  sidebar_->LoadProperties(bag.Bag(), bag.Key(u"Sidebar"));
+}
+
+void SubMenu::ApplyStoredMenuInfo() {
+  ApplyMenuInfo(MIM_MAXHEIGHT, 0, static_cast<UINT>(maxHeight_));
+  ApplyMenuInfo(MIM_STYLE, autoDismiss_ ? MNS_AUTODISMISS : 0, 0);
+}
+
+void SubMenu::PrepareNativeMenu() {
+  if (hMenu_ == 0 && sidebar_ && sidebar_->Visible()) Create();
+  if (hMenu_ == 0) return;
+  // Otherwise the native menu's values would replace the loaded ones when next read.
+  ApplyStoredMenuInfo();
+  HangUnderOwningEntry();
 }
 
 LRESULT SubMenu::ExecCmd(WPARAM wParam, UINT message) {

@@ -12,6 +12,8 @@ namespace vellum {
 
 class SubMenu : public Menu {
  public:
+  static constexpr const char16_t* kClassName = u"Vellum10.SubMenu";
+
   static Ref<SubMenu> New();
   ~SubMenu() override;
 
@@ -59,6 +61,12 @@ class SubMenu : public Menu {
   void CopyMenu(platform::HMENU hMenu, bool tagOriginalIDs = false,
                 TranslateItemDataConstants translate = tdNone);
 
+  // "ItemId", "RightToLeft", "AutoDismiss", "MaxHeight", "LargeIcons", "Key", "Font", the
+  // items, then "HasSidebar" and the sidebar under "Sidebar". A popup hung under an item keeps
+  // the item's ID when loaded; one with items to show gets its native menu.
+  void SaveProperties(PropertyBag& PropBag, const Variant& Prefix = Missing) override;
+  void LoadProperties(PropertyBag& PropBag, const Variant& Prefix = Missing) override;
+
   // The popup is about to open; an item of it (or below it) was chosen or right-clicked;
   // a popup below it is about to open; its sidebar was chosen.
   Event<> Initialize;
@@ -69,7 +77,7 @@ class SubMenu : public Menu {
   Event<> SidebarRightClick;
 
   MenuTypeConstants MenuType() const override { return mtcPopup; }
-  String ClassName() const override { return u"Vellum10.SubMenu"; }
+  String ClassName() const override { return kClassName; }
   platform::LRESULT ExecCmd(platform::WPARAM wParam, platform::UINT message) override;
 
   // --- for the library ---
@@ -93,6 +101,13 @@ class SubMenu : public Menu {
   // Resolves `insertAfter` to an item, or nothing when it names none.
   Ref<MenuItem> ResolveAnchor(const Variant& insertAfter);
   void ApplyMenuInfo(platform::DWORD mask, platform::DWORD style, platform::UINT cyMax);
+  // Gives the native menu the stored height limit and dismissal style.
+  void ApplyStoredMenuInfo();
+  // "HasSidebar" and, when there is one, the sidebar under "Sidebar".
+  void SaveSidebar(const BagSection& bag) const;
+  // A stored sidebar replaces the popup's own; without one the popup keeps its own.
+  void LoadSidebar(const BagSection& bag);
+  void PrepareNativeMenu() override;
 
   // How the menu-level events go out: which messages are choices, how a chosen item is
   // announced, and the prefix of the buddy's method names.
@@ -103,6 +118,8 @@ class SubMenu : public Menu {
 
   Ref<vellum::Sidebar> sidebar_;
   std::int32_t maxHeight_ = 0;
+  bool largeIcons_ = false;
+  bool autoDismiss_ = false;
 
  private:
   friend class ObjectFactory;
@@ -114,8 +131,6 @@ class SubMenu : public Menu {
 
   bool windowList_ = false;
   std::weak_ptr<Object> parent_;
-  bool largeIcons_ = false;
-  bool autoDismiss_ = false;
 };
 
 // Adds an item to a menu that is none of the library's own (a designer), by name:

@@ -7,11 +7,16 @@
 #include "native/handle_object.hpp"
 #include "native/menu_import.hpp"
 #include "native/menu_wnd_proc.hpp"
+#include "platform/automation/bag_section.hpp"
 #include "platform/platform.hpp"
 
 namespace vellum {
 
 using namespace platform;
+
+namespace {
+[[maybe_unused]] const bool kPersistable = (RegisterPersistable<SystemMenu>(), true);
+}  // namespace
 
 Ref<SystemMenu> SystemMenu::New() {
   return ObjectFactory::Make<SystemMenu>();
@@ -104,6 +109,44 @@ void SystemMenu::Popup(HWND hWnd, bool recurse) {
   POINT cursor{};
   GetCursorPos(&cursor);
   SubMenu::Popup(hWnd, recurse, cursor.x, cursor.y);
+}
+
+void SystemMenu::SaveProperties(PropertyBag& PropBag, const Variant& Prefix) {
+  const BagSection bag(PropBag, Prefix);
+  bag.Write(u"ItemId", itemId_);
+  bag.Write(u"RightToLeft", rightToLeft_);
+  bag.Write(u"NoSysCommand", noSysCommand_);
+  bag.Write(u"LargeIcons", LargeIcons());
+  bag.Write(u"AutoDismiss", AutoDismiss());
+  bag.Write(u"MaxHeight", MaxHeight());
+  bag.Write(u"Key", key_);
+  bag.WriteObject(u"Font", font_);
+  SaveItems(bag);
+  SaveSidebar(bag);
+}
+
+void SystemMenu::LoadProperties(PropertyBag& PropBag, const Variant& Prefix) {
+  const auto keepAlive = Self<SystemMenu>();
+  const BagSection bag(PropBag, Prefix);
+  itemId_ = bag.ReadLong(u"ItemId", itemId_);
+  rightToLeft_ = bag.ReadBool(u"RightToLeft", rightToLeft_);
+  noSysCommand_ = bag.ReadBool(u"NoSysCommand", noSysCommand_);
+  largeIcons_ = bag.ReadBool(u"LargeIcons", largeIcons_);
+  maxHeight_ = bag.ReadLong(u"MaxHeight", maxHeight_);
+  autoDismiss_ = bag.ReadBool(u"AutoDismiss", autoDismiss_);
+  key_ = bag.ReadString(u"Key", key_);
+  font_ = bag.ReadObject(u"Font", font_);
+  const std::int32_t count = bag.ReadLong(u"Count", 0);
+  Clear();
+  LoadThenFinish([&] {
+    LoadItems(bag, count);
+    LoadSidebar(bag);
+  });
+}
+
+void SystemMenu::PrepareNativeMenu() {
+  // Its native menu is a window's, taken over by Subclass; a loaded one has none of its own.
+  if (hMenu_ != 0) ApplyStoredMenuInfo();
 }
 
 bool SystemMenu::IsChoice(UINT message) const {

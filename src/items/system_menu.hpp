@@ -13,6 +13,8 @@ namespace vellum {
 
 class SystemMenu : public SubMenu {
  public:
+  static constexpr const char16_t* kClassName = u"Vellum10.SystemMenu";
+
   static Ref<SystemMenu> New();
 
   platform::HWND hWnd() const override { return hWnd_; }
@@ -47,11 +49,17 @@ class SystemMenu : public SubMenu {
   // gives it its default system menu back, so that no window keeps a destroyed menu.
   void Destroy() override;
 
+  // "ItemId", "RightToLeft", "NoSysCommand", "LargeIcons", "AutoDismiss", "MaxHeight", "Key",
+  // "Font", the items, then the sidebar as a popup's. A loaded system menu has native entries
+  // only when it already holds a window's system menu.
+  void SaveProperties(PropertyBag& PropBag, const Variant& Prefix = Missing) override;
+  void LoadProperties(PropertyBag& PropBag, const Variant& Prefix = Missing) override;
+
   // A standard system command was chosen (the host's own entries raise UserCommand).
   Event<const Ref<MenuItem>&> SysCommand;
 
   MenuTypeConstants MenuType() const override { return mtcSysmenu; }
-  String ClassName() const override { return u"Vellum10.SystemMenu"; }
+  String ClassName() const override { return kClassName; }
 
   // --- for the library ---
   void SetOwnerWindow(platform::HWND hWnd) { hWnd_ = hWnd; }
@@ -65,6 +73,7 @@ class SystemMenu : public SubMenu {
   bool IsChoice(platform::UINT message) const override;
   void AnnounceItem(const Ref<MenuItem>& item, platform::WPARAM id, bool right) override;
   const char16_t* BuddyPrefix() const override { return u"SystemMenu_"; }
+  void PrepareNativeMenu() override;
 
  private:
   friend class ObjectFactory;

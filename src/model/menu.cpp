@@ -4,8 +4,11 @@
 #include "items/menu_item.hpp"
 #include "items/sidebar.hpp"
 #include "items/sub_menu.hpp"
+#include "model/image_columns.hpp"
 #include "model/library_state.hpp"
 #include "model/menus.hpp"
+#include "native/native_sync.hpp"
+#include "platform/automation/bag_section.hpp"
 #include "platform/platform.hpp"
 
 namespace vellum {
@@ -66,6 +69,38 @@ void Menu::ClearRadioGroup() {
   }
 }
 
+void Menu::SaveItems(const BagSection& bag) const {
+  const std::vector<Ref<MenuItem>> items = ItemList();
+  bag.Write(u"Count", static_cast<std::int32_t>(items.size()));
+  for (std::size_t n = 1; n <= items.size(); ++n) {
+    items[n - 1]->SaveProperties(bag.Bag(),
+                                 bag.Key(Numbered(u"Item", static_cast<std::int32_t>(n))));
+  }
+}
+
+void Menu::LoadItems(const BagSection& bag, std::int32_t count) {
+  const Ref<Menu> self = Self<Menu>();
+  for (std::int32_t n = 1; n <= count; ++n) {
+    const Ref<MenuItem> item = MenuItem::New();
+    item->SetParent(self);
+    item->SetIndex(n - 1);
+    item->LoadProperties(bag.Bag(), bag.Key(Numbered(u"Item", n)));
+    items_->Add(item, item->Key().empty() ? Missing : Variant(item->Key()));
+  }
+}
+
+void Menu::FinishLoad() {
+  const auto self = Self<Menu>();
+  accelerators_ = vellum::Accelerators::New();
+  accelerators_->SetOwnerMenu(self);
+  // Linked first: the rebuild finds each item through the links.
+  RelinkItems(*this);
+  PrepareNativeMenu();
+  if (hMenu_ != 0) RebuildNativeMenu(*this);
+  // The picture columns follow the loaded items, as they follow each item that is refreshed.
+  IgnoringErrors([&] { ComputeImageColumns(*this); });
+}
+
 const MemberTable& Menu::Members() const {
   static const MemberTable table(
       {
@@ -87,6 +122,8 @@ const MemberTable& Menu::Members() const {
                          members::CheckArgumentCount(call, 0);
                          return Variant(self.TopMostParent());
                        }),
+          SavePropertiesMember<Menu>(),
+          LoadPropertiesMember<Menu>(),
       },
       &Object::Members());
   return table;

@@ -8,17 +8,19 @@
 
 #include "model/menu_constants.hpp"
 #include "platform/automation/collection.hpp"
+#include "platform/automation/property_bag.hpp"
 #include "platform/automation/std_font.hpp"
 #include "platform/types.hpp"
 
 namespace vellum {
 
 class Accelerators;
+class BagSection;
 class MenuItem;
 class Sidebar;
 class SubMenu;
 
-class Menu : public Object {
+class Menu : public Object, public Persistable {
  public:
   ~Menu() override;
 
@@ -56,6 +58,16 @@ class Menu : public Object {
   // initialisation message and passes it up the tree. Returns 0.
   virtual platform::LRESULT ExecCmd(platform::WPARAM wParam, platform::UINT message) = 0;
 
+  // The menu's keys under `Prefix` + "." when a prefix is given, each item under "Item" + n.
+  // Loading stores the values as they are, replaces the items by new ones loaded from the bag,
+  // rebuilds the accelerator table and shows the result in the native menu; the first failure
+  // reaches the caller, and what was loaded before it stays and is shown.
+  virtual void SaveProperties(PropertyBag& PropBag, const Variant& Prefix = Missing) = 0;
+  virtual void LoadProperties(PropertyBag& PropBag, const Variant& Prefix = Missing) = 0;
+  // A bag that writes or reads the menu as an object value.
+  void WriteProperties(PropertyBag& bag) override { SaveProperties(bag); }
+  void ReadProperties(PropertyBag& bag) override { LoadProperties(bag); }
+
   // The accelerator table as hosts see it.
   virtual Ref<vellum::Accelerators> Accelerators() const { return accelerators_; }
 
@@ -79,6 +91,27 @@ class Menu : public Object {
   void Created() override;
   const MemberTable& Members() const override;
 
+  // --- the parts of saving and loading the three menu classes share ---
+  // "Count", then each item under "Item" + n.
+  void SaveItems(const BagSection& bag) const;
+  // Adds `count` new items loaded from the bag, the n-th under "Item" + n: each is hung in this
+  // menu and listed under its loaded key.
+  void LoadItems(const BagSection& bag, std::int32_t count);
+  // Runs the loading steps, then, even when one failed, gives the menu a new accelerator table
+  // over its items, links them and rebuilds the native menu.
+  template <class Steps>
+  void LoadThenFinish(Steps steps) {
+    try {
+      steps();
+    } catch (...) {
+      FinishLoad();
+      throw;
+    }
+    FinishLoad();
+  }
+  // What a menu class does to its native menu before a loaded menu is rebuilt in it.
+  virtual void PrepareNativeMenu() {}
+
   // Raises `event`, or calls `method` on the buddy when one is set. Errors of the host's
   // handlers are the caller's to ignore.
   template <class... Args>
@@ -94,6 +127,9 @@ class Menu : public Object {
   std::int32_t imageMaxLeft_ = 0;
   std::int32_t imageMaxRight_ = 0;
   Ref<Object> buddy_;
+
+ private:
+  void FinishLoad();
 };
 
 // Routes a message to a menu object: a menu's own handler, or a designer's late-bound

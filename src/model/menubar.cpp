@@ -11,12 +11,17 @@
 #include "native/menu_import.hpp"
 #include "native/menu_wnd_proc.hpp"
 #include "native/native_sync.hpp"
+#include "platform/automation/bag_section.hpp"
 #include "platform/platform.hpp"
 #include "render/item_visual_properties.hpp"
 
 namespace vellum {
 
 using namespace platform;
+
+namespace {
+[[maybe_unused]] const bool kPersistable = (RegisterPersistable<Menubar>(), true);
+}  // namespace
 
 Ref<Menubar> Menubar::New() {
   return ObjectFactory::Make<Menubar>();
@@ -232,6 +237,27 @@ void Menubar::ReleaseWindowHandle() {
   hotItem_.reset();
   if (!connected_) IgnoringErrors([&] { ReleaseWindow(hWnd_); });
   hWnd_ = 0;
+}
+
+void Menubar::SaveProperties(PropertyBag& PropBag, const Variant& Prefix) {
+  const BagSection bag(PropBag, Prefix);
+  bag.Write(u"ItemId", itemId_);
+  bag.Write(u"RightToLeft", rightToLeft_);
+  bag.Write(u"Key", key_);
+  bag.WriteObject(u"Font", font_);
+  SaveItems(bag);
+}
+
+void Menubar::LoadProperties(PropertyBag& PropBag, const Variant& Prefix) {
+  const auto keepAlive = Self<Menubar>();
+  const BagSection bag(PropBag, Prefix);
+  itemId_ = bag.ReadLong(u"ItemId", itemId_);
+  rightToLeft_ = bag.ReadBool(u"RightToLeft", rightToLeft_);
+  key_ = bag.ReadString(u"Key", key_);
+  font_ = bag.ReadObject(u"Font", font_);
+  const std::int32_t count = bag.ReadLong(u"Count", 0);
+  Clear();
+  LoadThenFinish([&] { LoadItems(bag, count); });
 }
 
 LRESULT Menubar::ExecCmd(WPARAM wParam, UINT message) {

@@ -13,6 +13,8 @@ class SubMenu;
 
 class Menubar : public Menu {
  public:
+  static constexpr const char16_t* kClassName = u"Vellum10.Menubar";
+
   static Ref<Menubar> New();
   ~Menubar() override;
 
@@ -63,6 +65,10 @@ class Menubar : public Menu {
   void CopyFromWindow(platform::HWND hWnd, bool tagOriginalIDs = false,
                       TranslateItemDataConstants translate = tdNone);
 
+  // "ItemId", "RightToLeft", "Key", "Font", then the items.
+  void SaveProperties(PropertyBag& PropBag, const Variant& Prefix = Missing) override;
+  void LoadProperties(PropertyBag& PropBag, const Variant& Prefix = Missing) override;
+
   // The bar is about to open; an item anywhere in its tree was chosen or right-clicked; a popup
   // below it is about to open.
   Event<> Initialize;
@@ -71,7 +77,7 @@ class Menubar : public Menu {
   Event<const Ref<vellum::SubMenu>&> SubmenuInitialize;
 
   MenuTypeConstants MenuType() const override { return mtcMenubar; }
-  String ClassName() const override { return u"Vellum10.Menubar"; }
+  String ClassName() const override { return kClassName; }
   platform::LRESULT ExecCmd(platform::WPARAM wParam, platform::UINT message) override;
 
   // --- for the library ---

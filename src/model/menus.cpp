@@ -8,6 +8,7 @@
 #include "model/library_state.hpp"
 #include "model/menubar.hpp"
 #include "native/native_sync.hpp"
+#include "platform/automation/bag_section.hpp"
 
 namespace vellum {
 namespace {
@@ -319,10 +320,14 @@ void Menus::UnregisterMenu(Menu& menu) {
   const Ref<Menus> active = state.activeMenus;
   if (!active) return;
   // The menu leaves the set wherever it is, even when the host renamed it after it registered;
-  // one that is no member takes whatever member holds its key with it.
+  // one that is no member takes whatever member holds its key with it — but never another
+  // menu: one that registered in another set (a set loaded beside this one) shares keys with
+  // this set's own menus, and going it must not take them along.
   if (!active->RemoveEveryEntryOf(menu)) {
     const String key = RegistryKey(menu);
-    if (active->members_->ContainsKey(key)) active->members_->Remove(key);
+    if (active->members_->ContainsKey(key) && !AsMenu(active->members_->Item(key).ToObject())) {
+      active->members_->Remove(key);
+    }
   }
   // An empty active set stops being the active set; the next registration starts a new one.
   if (active->Count() == 0) {
@@ -432,6 +437,8 @@ const MemberTable& Menus::Members() const {
                           return Variant(
                               self.GetMenubar(static_cast<HWND>(call.Required(0).ToLong())));
                         }),
+          SavePropertiesMember<Menus>(),
+          LoadPropertiesMember<Menus>(),
       },
       &Object::Members(), u"Item");
   return table;

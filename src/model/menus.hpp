@@ -11,21 +11,24 @@
 
 #include "model/menu_constants.hpp"
 #include "platform/automation/collection.hpp"
+#include "platform/automation/property_bag.hpp"
 #include "platform/automation/std_font.hpp"
 #include "platform/types.hpp"
 
 namespace vellum {
 
 class Accelerators;
+class BagSection;
 class Menu;
 class Menubar;
 class MenuItem;
 class SubMenu;
 class SystemMenu;
 
-class Menus : public Object {
+class Menus : public Object, public Persistable {
  public:
   static constexpr const char16_t* kSource = u"Vellum10.Menus";
+  static constexpr const char16_t* kClassName = u"Vellum10.Menus";
 
   static Ref<Menus> New();
   ~Menus() override;
@@ -72,7 +75,19 @@ class Menus : public Object {
   Ref<MenuItem> ItemByKey(const Variant& indexKey, const Ref<Object>& menu = nullptr);
   Ref<vellum::Menubar> GetMenubar(platform::HWND hWnd);
 
-  String ClassName() const override { return u"Vellum10.Menus"; }
+  // "MenuDrawStyle", "GlobalFont" and "Count", then for the n-th member that is a menu
+  // (designers take no number) "ItemType" + n and the member itself under "Menu" + n. Every
+  // failing step is skipped and the next one runs.
+  void SaveProperties(PropertyBag& PropBag, const Variant& Prefix = Missing);
+  // Reads the draw style and the thread's GlobalFont, then appends the stored menus as new
+  // members under their keys; members already in the set stay. Every failing step is skipped.
+  // A popup that was saved both as a member and under its item comes back as one popup.
+  void LoadProperties(PropertyBag& PropBag, const Variant& Prefix = Missing);
+  // A bag that writes or reads the set as an object value.
+  void WriteProperties(PropertyBag& bag) override { SaveProperties(bag); }
+  void ReadProperties(PropertyBag& bag) override { LoadProperties(bag, String()); }
+
+  String ClassName() const override { return kClassName; }
 
   // --- for the library ---
   void SetActive(bool value) { active_ = value; }
@@ -82,6 +97,10 @@ class Menus : public Object {
   // there is none), and takes it out again before its handle is destroyed.
   static void RegisterMenu(Menu& menu);
   static void UnregisterMenu(Menu& menu);
+  // As SaveProperties and LoadProperties, but the first failure stops and reaches the caller,
+  // for a menu-set file, which is saved and loaded whole or not at all.
+  void SavePropertiesStrictly(PropertyBag& PropBag);
+  void LoadPropertiesStrictly(PropertyBag& PropBag);
 
  protected:
   Menus() = default;
@@ -98,6 +117,11 @@ class Menus : public Object {
   std::int32_t CountOf(MenuTypeConstants type) const;
   // Takes `menu` out under every key it is a member by; whether it was a member.
   bool RemoveEveryEntryOf(const Menu& menu);
+  void SaveMembers(const BagSection& bag, bool ignoreFailures);
+  void LoadMembers(const BagSection& bag, bool ignoreFailures);
+  // Lists a loaded menu under `key`. One that registered here when it got its native menu
+  // during the load keeps that place, under its loaded key, instead of standing twice.
+  void PutLoaded(const Ref<Menu>& menu, const String& key);
 
   Ref<Collection> members_ = Collection::New();
   MenuDrawStyleBits drawStyle_ = mdsOffice;

@@ -3,6 +3,7 @@
 #include "items/menu_item.hpp"
 #include "items/sub_menu.hpp"
 #include "model/menubar.hpp"
+#include "platform/automation/bag_section.hpp"
 #include "platform/platform.hpp"
 #include "render/colors.hpp"
 #include "render/multi_gradient.hpp"
@@ -23,6 +24,8 @@ constexpr Color kMenu = SystemColor(4);
 constexpr Color kAppWorkspace = SystemColor(12);
 constexpr Color kInfoBackground = SystemColor(24);
 constexpr Color kPureBlue = 0xFF0000;
+
+[[maybe_unused]] const bool kPersistable = (RegisterPersistable<ItemVisualProperties>(), true);
 
 }  // namespace
 
@@ -163,18 +166,21 @@ void ItemVisualProperties::UserSize(const Variant& width, const Variant& height)
 }
 
 void ItemVisualProperties::Font(const Ref<StdFont>& font) {
-  font_ = font;
-  fontConnection_ = ScopedConnection();
-  if (font_) {
-    const std::weak_ptr<ItemVisualProperties> self = Self<ItemVisualProperties>();
-    fontConnection_ = font_->FontChanged.Connect([self](const String& property) {
-      if (const auto visual = self.lock()) visual->OnFontChanged(property);
-    });
-  }
+  HoldFont(font);
   if (const auto item = std::dynamic_pointer_cast<MenuItem>(item_.lock())) {
     IgnoringErrors([&] { item->SubMenu()->Font(font); });
   }
   IgnoringErrors([&] { Announce(u"Font"); });
+}
+
+void ItemVisualProperties::HoldFont(const Ref<StdFont>& font) {
+  font_ = font;
+  fontConnection_ = ScopedConnection();
+  if (!font_) return;
+  const std::weak_ptr<ItemVisualProperties> self = Self<ItemVisualProperties>();
+  fontConnection_ = font_->FontChanged.Connect([self](const String& property) {
+    if (const auto visual = self.lock()) visual->OnFontChanged(property);
+  });
 }
 
 void ItemVisualProperties::OnFontChanged(const String& property) {
@@ -187,6 +193,57 @@ void ItemVisualProperties::OnFontChanged(const String& property) {
     }
     Announce(u"Font." + property);
   });
+}
+
+void ItemVisualProperties::SaveProperties(PropertyBag& PropBag, const Variant& Prefix) const {
+  const BagSection bag(PropBag, Prefix);
+  bag.WriteObject(u"Font", font_);
+  multiGradient_->SaveProperties(PropBag, bag.Key(u"MultiGrad"));
+  selMultiGradient_->SaveProperties(PropBag, bag.Key(u"SelMultiGrad"));
+  bag.Write(u"ItemForeground", itemForeground_);
+  bag.Write(u"ItemBackground", itemBackground_);
+  bag.Write(u"ItemBkGradient", itemBkGradient_);
+  bag.Write(u"RunnerColor", runnerColor_);
+  bag.Write(u"RunnerSelection", runnerSelection_);
+  bag.Write(u"ItemCheckBackground", itemCheckBackground_);
+  bag.Write(u"SelectForeground", selectForeground_);
+  bag.Write(u"SelectBackground", selectBackground_);
+  bag.Write(u"SelectBkGradient", selectBkGradient_);
+  bag.Write(u"UserWidth", userWidth_);
+  bag.Write(u"UserHeight", userHeight_);
+  bag.Write(u"ImageScaleWidth", imageScaleWidth_);
+  bag.Write(u"ImageScaleHeight", imageScaleHeight_);
+  bag.Write(u"ScaleImages", scaleImages_);
+  bag.Write(u"SelectionStyle", selectionStyle_);
+  bag.Write(u"DrawBoolPic", drawBoolPic_);
+  bag.Write(u"TextAlign", textAlign_);
+  bag.Write(u"PictureVAlign", pictureVAlign_);
+}
+
+void ItemVisualProperties::LoadProperties(PropertyBag& PropBag, const Variant& Prefix) {
+  const BagSection bag(PropBag, Prefix);
+  HoldFont(bag.ReadObject(u"Font", font_));
+  multiGradient_->LoadProperties(PropBag, bag.Key(u"MultiGrad"));
+  selMultiGradient_->LoadProperties(PropBag, bag.Key(u"SelMultiGrad"));
+  itemForeground_ = bag.ReadLong(u"ItemForeground", itemForeground_);
+  itemBackground_ = bag.ReadLong(u"ItemBackground", itemBackground_);
+  itemBkGradient_ = bag.ReadLong(u"ItemBkGradient", itemBkGradient_);
+  runnerColor_ = bag.ReadLong(u"RunnerColor", runnerColor_);
+  runnerSelection_ = bag.ReadLong(u"RunnerSelection", runnerSelection_);
+  itemCheckBackground_ = bag.ReadLong(u"ItemCheckBackground", itemCheckBackground_);
+  selectForeground_ = bag.ReadLong(u"SelectForeground", selectForeground_);
+  selectBackground_ = bag.ReadLong(u"SelectBackground", selectBackground_);
+  selectBkGradient_ = bag.ReadLong(u"SelectBkGradient", selectBkGradient_);
+  userWidth_ = bag.ReadLong(u"UserWidth", userWidth_);
+  userHeight_ = bag.ReadLong(u"UserHeight", userHeight_);
+  imageScaleWidth_ = bag.ReadLong(u"ImageScaleWidth", imageScaleWidth_);
+  imageScaleHeight_ = bag.ReadLong(u"ImageScaleHeight", imageScaleHeight_);
+  scaleImages_ = bag.ReadBool(u"ScaleImages", scaleImages_);
+  selectionStyle_ = bag.ReadLong(u"SelectionStyle", selectionStyle_);
+  drawBoolPic_ = bag.ReadBool(u"DrawBoolPic", drawBoolPic_);
+  textAlign_ = static_cast<TextAlignConstants>(bag.ReadLong(u"TextAlign", textAlign_));
+  pictureVAlign_ =
+      static_cast<PictureVAlignConstants>(bag.ReadLong(u"PictureVAlign", pictureVAlign_));
 }
 
 const MemberTable& ItemVisualProperties::Members() const {
@@ -224,6 +281,8 @@ const MemberTable& ItemVisualProperties::Members() const {
           Method(u"UserSize", &IVP::UserSize),
           Property(u"WrapLimit", &IVP::WrapLimit, &IVP::WrapLimit),
           ReadOnly(u"Item", &IVP::Item),
+          SavePropertiesMember<IVP>(),
+          LoadPropertiesMember<IVP>(),
           Property(u"BuddyObject", &IVP::BuddyObject, &IVP::BuddyObject),
       },
       &Object::Members());

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/automation/event.hpp"
+#include "platform/automation/property_bag.hpp"
 #include "platform/automation/std_font.hpp"
 #include "platform/types.hpp"
 #include "render/visual_constants.hpp"
@@ -25,8 +26,9 @@ struct DrawItemRecord {
   std::uint32_t itemData = 0;
 };
 
-class ItemVisualProperties : public Object {
+class ItemVisualProperties : public Object, public Persistable {
  public:
+  static constexpr const char16_t* kClassName = u"Vellum10.ItemVisualProperties";
   using Color = std::int32_t;  // an automation colour
   static constexpr Color kNoGradient = -1;
 
@@ -84,10 +86,18 @@ class ItemVisualProperties : public Object {
   Ref<Object> BuddyObject() const { return buddy_; }
   void BuddyObject(const Ref<Object>& buddy) { buddy_ = buddy; }
 
+  // The keys of the record's part of a bag, under `Prefix` + "." when a prefix is given. Loading
+  // stores the values as they are: nothing is announced.
+  void SaveProperties(PropertyBag& PropBag, const Variant& Prefix = Missing) const;
+  void LoadProperties(PropertyBag& PropBag, const Variant& Prefix = Missing);
+  // A bag that writes or reads the record as an object value.
+  void WriteProperties(PropertyBag& bag) override { SaveProperties(bag); }
+  void ReadProperties(PropertyBag& bag) override { LoadProperties(bag); }
+
   // The name of the property that changed ("TextAlign", "Font.Bold").
   Event<const String&> PropertyChanged;
 
-  String ClassName() const override { return u"Vellum10.ItemVisualProperties"; }
+  String ClassName() const override { return kClassName; }
 
   // --- for the library ---
   void SetItem(const Ref<Object>& owner) { item_ = owner; }
@@ -112,6 +122,8 @@ class ItemVisualProperties : public Object {
     Announce(name);
   }
   void Announce(const String& name);
+  // Holds `font` and listens to it, announcing nothing.
+  void HoldFont(const Ref<StdFont>& font);
   void OnFontChanged(const String& property);
 
   TextAlignConstants textAlign_ = taLeft;

@@ -1,32 +1,15 @@
 #include "render/multi_gradient.hpp"
 
+#include "platform/automation/bag_section.hpp"
 #include "platform/automation/collection.hpp"
-#include "platform/automation/property_bag.hpp"
 #include "render/colors.hpp"
 
 namespace vellum {
 namespace {
 
-// A bag key under the caller's prefix: "Prefix.name", or the name alone without a prefix.
-String BagKey(const Variant& prefix, StringView name) {
-  const String head = prefix.IsMissing() ? String() : prefix.ToString();
-  return head.empty() ? String(name) : head + u"." + String(name);
-}
-
-String ValueKey(const Variant& prefix, std::int32_t n) {
-  return BagKey(prefix, u"Value" + Utf8ToString(std::to_string(n)));
-}
-
 // A variable that holds no gradient: never assigned, or assigned nothing.
 bool IsUnset(const Variant& value) {
   return value.IsEmpty() || value.IsMissing() || (value.IsObject() && !value.ToObject());
-}
-
-// The bag argument of a late-bound call (424 when it is not an object).
-Ref<PropertyBag> BagArgument(const Invocation& call) {
-  Ref<PropertyBag> bag = call.Required(0).ToObjectOf<PropertyBag>();
-  if (!bag) RaiseError(error::kObjectRequired);
-  return bag;
 }
 
 }  // namespace
@@ -92,17 +75,23 @@ std::int32_t MultiGradient::Color(const Variant& varIndexKey) const {
 }
 
 void MultiGradient::SaveProperties(PropertyBag& PropBag, const Variant& Prefix) const {
+  const BagSection bag(PropBag, Prefix);
   const std::vector<std::int32_t> colors = Colors();
-  PropBag.WriteProperty(BagKey(Prefix, u"Count"), static_cast<std::int32_t>(colors.size()));
+  bag.Write(u"Count", static_cast<std::int32_t>(colors.size()));
   for (std::size_t n = 1; n <= colors.size(); ++n)
-    PropBag.WriteProperty(ValueKey(Prefix, static_cast<std::int32_t>(n)), colors[n - 1]);
+    bag.Write(Numbered(u"Value", static_cast<std::int32_t>(n)), colors[n - 1]);
 }
 
 void MultiGradient::LoadProperties(PropertyBag& PropBag, const Variant& Prefix) {
-  const std::int32_t count = PropBag.ReadProperty(BagKey(Prefix, u"Count"), 0).ToLong();
+  const BagSection bag(PropBag, Prefix);
+  const std::int32_t count = bag.ReadLong(u"Count", 0);
   std::vector<std::int32_t> colors;
-  for (std::int32_t n = 1; n <= count; ++n)
-    colors.push_back(PropBag.ReadProperty(ValueKey(Prefix, n)).ToLong());
+  // A missing stop repeats the one before it (black for the first).
+  std::int32_t color = 0;
+  for (std::int32_t n = 1; n <= count; ++n) {
+    color = bag.ReadLong(Numbered(u"Value", n), color);
+    colors.push_back(color);
+  }
   Assign(colors);
 }
 
@@ -139,16 +128,8 @@ const MemberTable& MultiGradient::Members() const {
           Method(u"Clear", &MG::Clear),
           ReadOnly(u"Count", &MG::Count),
           Method(u"Color", &MG::Color),
-          Custom<MG>(u"SaveProperties",
-                     [](MG& self, Invocation& call) {
-                       self.SaveProperties(*BagArgument(call), call.Arg(1));
-                       return Variant();
-                     }),
-          Custom<MG>(u"LoadProperties",
-                     [](MG& self, Invocation& call) {
-                       self.LoadProperties(*BagArgument(call), call.Arg(1));
-                       return Variant();
-                     }),
+          SavePropertiesMember<MG>(),
+          LoadPropertiesMember<MG>(),
       },
       &Object::Members(), u"Color");
   return table;

@@ -127,7 +127,8 @@ TEST(MultiGradientPersistence, CountAndNumberedValuesUnderThePrefix) {
 TEST(MultiGradientPersistence, AFailedLoadChangesNothing) {
   const Ref<PropertyBag> bag = PropertyBag::New();
   bag->WriteProperty(u"Count", 2);
-  bag->WriteProperty(u"Value1", 0x44);  // Value2 is missing
+  bag->WriteProperty(u"Value1", 0x44);
+  bag->WriteProperty(u"Value2", u"teal");  // not a colour
   const Ref<MultiGradient> gradient = ThreeStops();
   EXPECT_NE(ErrorOf([&] { gradient->LoadProperties(*bag); }), 0);
   EXPECT_EQ(gradient->Colors(), (Colors{0x11, 0x22, 0x33}));

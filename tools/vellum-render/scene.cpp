@@ -10,6 +10,7 @@
 #include "items/sub_menu.hpp"
 #include "items/system_menu.hpp"
 #include "keystrokes.hpp"
+#include "menu_file.hpp"
 #include "model/menu_lib_global.hpp"
 #include "model/menubar.hpp"
 #include "model/menus.hpp"
@@ -213,12 +214,20 @@ std::vector<std::filesystem::path> RenderHere(const RenderJob& job) {
   sim::SetColorScheme(job.scheme);
   const Ref<Menus> menus = MenuLibGlobal::New()->Menus();
   menus->MenuDrawStyle(job.style);
-  const Ref<Menubar> bar = BuildSampleMenus();
+  const Ref<Menubar> bar =
+      job.menuFile.empty() ? BuildSampleMenus() : LoadMenuFile(job.menuFile, job.style);
   const platform::HWND window =
       sim::CreateWindow(job.style == mdsOfficeXP ? u"Vellum sample - Office XP style"
                                                  : u"Vellum sample - Office style",
                         kWindowBounds);
-  const Ref<SystemMenu> systemMenu = BuildSampleSystemMenu(window);
+  // A saved set brings no system menu of the window's: the window's own is taken over as it is.
+  Ref<SystemMenu> systemMenu;
+  if (job.menuFile.empty()) {
+    systemMenu = BuildSampleSystemMenu(window);
+  } else {
+    systemMenu = SystemMenu::New();
+    systemMenu->Subclass(window);
+  }
 
   std::vector<ResolvedScene> resolved;
   for (const Scene& scene : job.scenes)

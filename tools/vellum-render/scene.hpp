@@ -25,9 +25,11 @@ struct RenderJob {
   std::filesystem::path outDir;
   std::string filePrefix;  // each file is named filePrefix + SceneStem(scene) + ".png"
   std::vector<Scene> scenes;
+  std::filesystem::path menuFile;  // a saved menu set to render; empty: the embedded sample
 };
 
-// A name that matches no entry, or a picture that could not be written.
+// A name that matches no entry, a menu file that does not load, or a picture that could not be
+// written.
 class RenderError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -42,9 +44,9 @@ std::string SceneName(const std::vector<std::string>& path);
 // for keystrokes.
 std::string SceneStem(const Scene& scene);
 
-// Renders the embedded sample once per scene, on a thread of its own so that the sim and the
-// library start fresh, and returns the files written, in scene order. Every name is checked
-// before the first picture is taken. Throws RenderError.
+// Renders the embedded sample (or the job's menu file) once per scene, on a thread of its own so
+// that the sim and the library start fresh, and returns the files written, in scene order. Every
+// name is checked before the first picture is taken. Throws RenderError.
 std::vector<std::filesystem::path> RenderSample(const RenderJob& job);
 
 }  // namespace vellum::render_tool

@@ -33,6 +33,14 @@ using PersistableFactory = std::function<Ref<Object>()>;
 void RegisterPersistableClass(const String& className, PersistableFactory factory);
 bool IsPersistableClass(StringView className);
 
+// What a JSON bag file says at its top, and what its error messages call it. A file format built
+// on bags (a menu-set file) has a name and version of its own.
+struct BagFileFormat {
+  std::string name = "vellum-property-bag";
+  int version = 1;
+  std::string title = "property bag";
+};
+
 class PropertyBag : public Object {
  public:
   static Ref<PropertyBag> New();
@@ -50,9 +58,10 @@ class PropertyBag : public Object {
   std::vector<String> Names() const;
 
   // JSON. Loading checks the whole input first: on any error (an AutomationError, 321 with the
-  // problem and its place in the description) the bag is left as it was.
-  std::string ToJson() const;
-  void FromJson(std::string_view json);
+  // problem and its place in the description: the property's name, or the line and column of
+  // text that is not JSON) the bag is left as it was.
+  std::string ToJson(const BagFileFormat& format = {}) const;
+  void FromJson(std::string_view json, const BagFileFormat& format = {});
   void SaveToFile(const std::string& path) const;
   void LoadFromFile(const std::string& path);
 
@@ -78,6 +87,8 @@ class PropertyBag : public Object {
   };
 
   void Store(Property property);
+  // FromJson's steps, which report a fault of the input as a FormatFault.
+  void Load(std::string_view json, const BagFileFormat& format);
 
   std::vector<Property> properties_;
   std::unordered_map<String, std::size_t, NoCaseHash, NoCaseEqual> index_;

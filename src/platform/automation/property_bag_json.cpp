@@ -12,19 +12,47 @@
 namespace vellum {
 
 using Json = nlohmann::json;
+using OrderedJson = nlohmann::ordered_json;
 
 namespace {
 
-constexpr const char* kFormat = "vellum-property-bag";
-constexpr int kVersion = 1;
 const String kSource = u"PropertyBag";
 
+// A fault in the input and where it is; FromJson reports it under the file format's title.
+struct FormatFault {
+  std::string place;
+  std::string problem;
+};
+
 [[noreturn]] void RaiseFormat(const std::string& place, const std::string& problem) {
-  RaiseError(error::kInvalidFileFormat, kSource,
-             Utf8ToString("Invalid property bag: " + problem + " at " + place));
+  throw FormatFault{place, problem};
 }
 
-Json ScalarToJson(const Variant& value) {
+// Where the parser stopped, as a person finds it in an editor: "line 3, column 7".
+std::string LineAndColumn(std::string_view text, std::size_t byte) {
+  std::size_t line = 1;
+  std::size_t column = 1;
+  // The parser counts the bytes it read; the last of them is where it stopped.
+  const std::size_t stop = std::min(byte > 0 ? byte - 1 : 0, text.size());
+  for (std::size_t i = 0; i < stop; ++i) {
+    if (text[i] == '\n') {
+      ++line;
+      column = 1;
+    } else {
+      ++column;
+    }
+  }
+  return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+// The parser's own words for the fault, without its error code and position.
+std::string ParseProblem(const Json::parse_error& error) {
+  const std::string what = error.what();
+  const std::size_t colon = what.find(": ");
+  return colon == std::string::npos ? what : what.substr(colon + 2);
+}
+
+OrderedJson ScalarToJson(const Variant& value) {
   switch (value.Type()) {
     case VariantType::Empty:
     case VariantType::Null:
@@ -88,25 +116,58 @@ Variant ScalarFromJson(const std::string& type, const Json& value, const std::st
 }  // namespace
 
 struct PropertyBagJson {
-  static Json Write(const PropertyBag& bag) {
-    Json properties = Json::array();
-    for (const PropertyBag::Property& property : bag.properties_) {
-      Json entry{{"name", StringToUtf8(property.name)}};
-      if (property.object) {
-        entry["type"] = "Object";
-        if (property.object->state) {
-          entry["class"] = StringToUtf8(property.object->className);
-          entry["properties"] = Write(*property.object->state)["properties"];
-        } else {
-          entry["class"] = nullptr;
-        }
-      } else {
+  // The text of a bag: its format and version first, then one property a line (an object
+  // value's own properties on the lines below it, indented), so that a person can read and
+  // edit it and a change shows as a change of lines.
+  static std::string Write(const PropertyBag& bag, const BagFileFormat& format) {
+    std::string text = "{\n  \"format\": " + Json(format.name).dump() +
+                       ",\n  \"version\": " + std::to_string(format.version) +
+                       ",\n  \"properties\": ";
+    WriteList(bag, "  ", text);
+    return text + "\n}";
+  }
+
+  static void WriteList(const PropertyBag& bag, const std::string& indent, std::string& text) {
+    if (bag.properties_.empty()) {
+      text += "[]";
+      return;
+    }
+    text += "[";
+    const std::string inner = indent + "  ";
+    for (std::size_t i = 0; i < bag.properties_.size(); ++i) {
+      const PropertyBag::Property& property = bag.properties_[i];
+      text += (i ? ",\n" : "\n") + inner;
+      OrderedJson entry{{"name", StringToUtf8(property.name)}};
+      if (!property.object) {
         entry["type"] = StringToUtf8(TypeName(property.value.Type()));
         entry["value"] = ScalarToJson(property.value);
+        text += OneLine(entry);
+        continue;
       }
-      properties.push_back(std::move(entry));
+      entry["type"] = "Object";
+      if (!property.object->state) {
+        entry["class"] = nullptr;
+        text += OneLine(entry);
+        continue;
+      }
+      entry["class"] = StringToUtf8(property.object->className);
+      std::string head = OneLine(entry);
+      head.pop_back();  // the closing brace: the properties follow
+      text += head + ", \"properties\": ";
+      WriteList(*property.object->state, inner, text);
+      text += "}";
     }
-    return Json{{"format", kFormat}, {"version", kVersion}, {"properties", std::move(properties)}};
+    text += "\n" + indent + "]";
+  }
+
+  // {"name": "Count", "type": "Long", "value": 2}
+  static std::string OneLine(const OrderedJson& entry) {
+    std::string line = "{";
+    for (auto it = entry.begin(); it != entry.end(); ++it) {
+      if (it != entry.begin()) line += ", ";
+      line += Json(it.key()).dump() + ": " + it.value().dump();
+    }
+    return line + "}";
   }
 
   // Reads every property of `list` into `bag` (a fresh one), raising at the first fault.
@@ -152,25 +213,46 @@ struct PropertyBagJson {
   }
 };
 
-std::string PropertyBag::ToJson() const {
-  return PropertyBagJson::Write(*this).dump(2);
+std::string PropertyBag::ToJson(const BagFileFormat& format) const {
+  return PropertyBagJson::Write(*this, format);
 }
 
-void PropertyBag::FromJson(std::string_view text) {
+void PropertyBag::FromJson(std::string_view text, const BagFileFormat& format) {
+  try {
+    Load(text, format);
+  } catch (const FormatFault& fault) {
+    RaiseError(
+        error::kInvalidFileFormat, kSource,
+        Utf8ToString("Invalid " + format.title + ": " + fault.problem + " at " + fault.place));
+  }
+}
+
+void PropertyBag::Load(std::string_view text, const BagFileFormat& format) {
   Json document;
   try {
     document = Json::parse(text);
   } catch (const Json::parse_error& e) {
-    RaiseFormat("byte " + std::to_string(e.byte), "not valid JSON");
+    RaiseFormat(LineAndColumn(text, e.byte), "not valid JSON (" + ParseProblem(e) + ")");
   }
-  if (!document.is_object() || document.value("format", "") != kFormat) {
-    RaiseFormat("the top level", "not a property bag");
+  if (!document.is_object()) RaiseFormat("the top level", "not a JSON object");
+  const auto name = document.find("format");
+  if (name == document.end() || !name->is_string() || name->get<std::string>() != format.name) {
+    RaiseFormat("the top level", "\"format\" is " +
+                                     (name == document.end() ? "missing" : name->dump()) +
+                                     ", not \"" + format.name + "\"");
   }
-  if (document.value("version", 0) != kVersion) {
-    RaiseFormat("the top level", "unsupported version");
+  const auto version = document.find("version");
+  if (version == document.end() || !version->is_number_integer() ||
+      version->get<std::int64_t>() != format.version) {
+    RaiseFormat("the top level",
+                "version " + (version == document.end() ? std::string("(none)") : version->dump()) +
+                    " of \"" + format.name + "\" is not supported, only version " +
+                    std::to_string(format.version));
   }
   const auto properties = document.find("properties");
-  if (properties == document.end()) RaiseFormat("the top level", "no \"properties\"");
+  if (properties == document.end()) {
+    RaiseFormat("the top level", "no \"properties\"");
+  }
 
   // Read into a fresh bag, so that a fault leaves this one as it was.
   Ref<PropertyBag> loaded = New();

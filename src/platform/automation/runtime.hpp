@@ -1,6 +1,7 @@
 #pragma once
 // The automation runtime in one include.
 
+#include "platform/automation/bag_section.hpp"
 #include "platform/automation/collection.hpp"
 #include "platform/automation/enumerator.hpp"
 #include "platform/automation/error.hpp"

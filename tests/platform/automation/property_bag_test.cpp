@@ -152,8 +152,10 @@ TEST_F(PropertyBagTest, MalformedInputFailsWithItsPlaceAndLeavesTheBagUnchanged)
     const char* described;  // a part of the description
   };
   const Case cases[] = {
-      {"not JSON", bagWith("[").substr(0, 60), "not valid JSON at byte"},
-      {"not a bag", R"({"properties": []})", "not a property bag"},
+      {"not JSON", bagWith("[").substr(0, 60),
+       "not valid JSON (syntax error while parsing object separator - unexpected end of input; "
+       "expected ':') at line 1, column 61"},
+      {"not a bag", R"({"properties": []})", "\"format\" is missing, not \"vellum-property-bag\""},
       {"unknown value type", bagWith(R"([{"name": "A", "type": "Long", "value": 1},
                     {"name": "B", "type": "Decimal", "value": 1}])"),
        "unknown value type \"Decimal\" at properties[1] (\"B\")"},
