@@ -3,9 +3,6 @@
 // with a message that says which.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <numeric>
@@ -17,6 +14,7 @@
 #include "platform/platform.hpp"
 #include "platform/sim/sim.hpp"
 #include "support/fresh_thread.hpp"
+#include "support/tool_run.hpp"
 
 namespace vellum {
 namespace {
@@ -25,35 +23,11 @@ namespace fs = std::filesystem;
 using platform::COLORREF;
 using platform::RGB;
 
-struct ToolRun {
-  int exitCode = -1;
-  std::string output;  // standard output and error together
-
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    std::istringstream stream(output);
-    for (std::string line; std::getline(stream, line);)
-      lines.push_back(line);
-    return lines;
-  }
-};
-
-// A path as one word of a shell command.
-std::string Quoted(const fs::path& path) {
-  return "'" + path.string() + "'";
-}
+using testing::Quoted;
+using testing::ToolRun;
 
 ToolRun RenderTool(const std::string& arguments) {
-  ToolRun run;
-  const std::string command = Quoted(VELLUM_RENDER_PATH) + " " + arguments + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  std::array<char, 512> buffer;
-  while (std::fgets(buffer.data(), buffer.size(), pipe))
-    run.output += buffer.data();
-  const int status = pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return testing::RunTool(VELLUM_RENDER_PATH, arguments);
 }
 
 // A fresh folder for one test's pictures.
