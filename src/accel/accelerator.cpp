@@ -5,6 +5,7 @@
 #include "accel/accelerators.hpp"
 #include "accel/active_set_environment.hpp"
 #include "model/menu.hpp"
+#include "platform/automation/announce.hpp"
 #include "platform/automation/bag_section.hpp"
 
 namespace vellum {
@@ -60,12 +61,7 @@ void Accelerator::Validate() const {
 
 void Accelerator::AnnounceChange() {
   const auto keepAlive = Self<Accelerator>();
-  if (!buddy_) {
-    AcceleratorChange.Raise();
-    return;
-  }
-  const Ref<Object> buddy = buddy_;
-  buddy->Invoke(u"Accelerator_AcceleratorChange", CallType::Method);
+  Announce(buddy_, u"Accelerator_AcceleratorChange", AcceleratorChange);
 }
 
 void Accelerator::AttachToTable(const Ref<Accelerators>& table) {

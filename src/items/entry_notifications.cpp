@@ -1,5 +1,6 @@
 #include "items/entry_notifications.hpp"
 
+#include "platform/automation/announce.hpp"
 #include "platform/platform.hpp"
 
 namespace vellum {
@@ -20,11 +21,7 @@ void AnnounceChoice(UINT message, const Ref<Object>& buddy, const ChoiceMethods&
                     Event<>& click, Event<>& rightClick) {
   const bool chosen = message == WM_COMMAND || message == WM_SYSCOMMAND;
   if (!chosen && message != WM_MENURBUTTONUP) return;
-  if (buddy) {
-    buddy->Invoke(chosen ? methods.click : methods.rightClick, CallType::Method);
-    return;
-  }
-  chosen ? click.Raise() : rightClick.Raise();
+  chosen ? Announce(buddy, methods.click, click) : Announce(buddy, methods.rightClick, rightClick);
 }
 
 }  // namespace vellum

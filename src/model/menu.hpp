@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/menu_constants.hpp"
+#include "platform/automation/announce.hpp"
 #include "platform/automation/collection.hpp"
 #include "platform/automation/property_bag.hpp"
 #include "platform/automation/std_font.hpp"
@@ -149,12 +150,7 @@ Ref<Menu> AsMenu(const Ref<Object>& object);
 template <class... Args>
 void Menu::Announce(const char16_t* method, Event<Args...>& event,
                     std::type_identity_t<Args>... args) {
-  if (!buddy_) {
-    event.Raise(args...);
-    return;
-  }
-  const Ref<Object> buddy = buddy_;
-  buddy->Invoke(method, CallType::Method, {Variant(args)...});
+  vellum::Announce(buddy_, method, event, args...);
 }
 
 }  // namespace vellum

@@ -3,6 +3,7 @@
 #include "items/menu_item.hpp"
 #include "items/sub_menu.hpp"
 #include "model/menubar.hpp"
+#include "platform/automation/announce.hpp"
 #include "platform/automation/bag_section.hpp"
 #include "platform/platform.hpp"
 #include "render/colors.hpp"
@@ -55,12 +56,7 @@ void ItemVisualProperties::Created() {
 }
 
 void ItemVisualProperties::Announce(const String& name) {
-  if (!buddy_) {
-    PropertyChanged.Raise(name);
-    return;
-  }
-  const Ref<Object> buddy = buddy_;
-  buddy->Invoke(u"ItemVisualProperties_PropertyChanged", CallType::Method, {name});
+  vellum::Announce(buddy_, u"ItemVisualProperties_PropertyChanged", PropertyChanged, name);
 }
 
 // The plain lets store, then announce with the errors of the notification ignored.
