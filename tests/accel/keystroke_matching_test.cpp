@@ -115,128 +115,116 @@ TEST(HandleKeyUp, RunsSingleKeystrokesAndSequencesAsTheyAreTyped) {
   }
 }
 
-TEST(HandleKeyUp, AMatchRunsTheItemAsAChoiceAndTheKeyStopsThere) {
-  OnFreshThread([] {
-    KeyboardApp app;
-    Assign(app.save, u"Ctrl+K, C");
-    std::vector<std::string> heard;
-    app.FileMenu()->UserCommand.Connect(
-        [&](const Ref<MenuItem>& item) { heard.push_back("File " + StringToUtf8(item->Key())); });
-    app.bar->UserCommand.Connect(
-        [&](const Ref<MenuItem>& item) { heard.push_back("bar " + StringToUtf8(item->Key())); });
+TEST_ON_FRESH_THREAD(HandleKeyUp, AMatchRunsTheItemAsAChoiceAndTheKeyStopsThere) {
+  KeyboardApp app;
+  Assign(app.save, u"Ctrl+K, C");
+  std::vector<std::string> heard;
+  app.FileMenu()->UserCommand.Connect(
+      [&](const Ref<MenuItem>& item) { heard.push_back("File " + StringToUtf8(item->Key())); });
+  app.bar->UserCommand.Connect(
+      [&](const Ref<MenuItem>& item) { heard.push_back("bar " + StringToUtf8(item->Key())); });
 
-    Play(app.user, {Hold(VK_CONTROL), Tap('K'), Release(VK_CONTROL), Tap('C'), Tap('D')});
-    EXPECT_EQ(app.clicked, std::vector<std::string>{"Save"});
-    EXPECT_EQ(heard, (std::vector<std::string>{"File Save", "bar Save"}));
+  Play(app.user, {Hold(VK_CONTROL), Tap('K'), Release(VK_CONTROL), Tap('C'), Tap('D')});
+  EXPECT_EQ(app.clicked, std::vector<std::string>{"Save"});
+  EXPECT_EQ(heard, (std::vector<std::string>{"File Save", "bar Save"}));
 
-    // The prefix, the modifier and the unmatched key reach the window; the matched key does not.
-    std::vector<WPARAM> released;
-    for (const sim::Message& m : sim::ReceivedMessages(app.window, WM_KEYUP)) {
-      released.push_back(m.wParam);
-    }
-    EXPECT_EQ(released, (std::vector<WPARAM>{'K', VK_CONTROL, 'D'}));
-  });
+  // The prefix, the modifier and the unmatched key reach the window; the matched key does not.
+  std::vector<WPARAM> released;
+  for (const sim::Message& m : sim::ReceivedMessages(app.window, WM_KEYUP)) {
+    released.push_back(m.wParam);
+  }
+  EXPECT_EQ(released, (std::vector<WPARAM>{'K', VK_CONTROL, 'D'}));
 }
 
-TEST(FindAcceleratorItem, TakesTheFirstMatchInSetAndItemOrder) {
-  OnFreshThread([] {
-    KeyboardApp app;
-    // The bar is a member before its popups, and Open comes before Save.
-    Assign(app.save, u"Ctrl+E");
-    Assign(app.open, u"Ctrl+E");
-    Assign(app.edit, u"Ctrl+E");
-    EXPECT_EQ(FindAcceleratorItem(app.window, 'E', acCtrl, 0), app.edit);
-    Assign(app.edit, u"");
-    EXPECT_EQ(FindAcceleratorItem(app.window, 'E', acCtrl, 0), app.open);
+TEST_ON_FRESH_THREAD(FindAcceleratorItem, TakesTheFirstMatchInSetAndItemOrder) {
+  KeyboardApp app;
+  // The bar is a member before its popups, and Open comes before Save.
+  Assign(app.save, u"Ctrl+E");
+  Assign(app.open, u"Ctrl+E");
+  Assign(app.edit, u"Ctrl+E");
+  EXPECT_EQ(FindAcceleratorItem(app.window, 'E', acCtrl, 0), app.edit);
+  Assign(app.edit, u"");
+  EXPECT_EQ(FindAcceleratorItem(app.window, 'E', acCtrl, 0), app.open);
 
-    // A plain «Ctrl+K» is shadowed by the prefix, however its item stands.
-    Assign(app.recent1, u"Ctrl+K");
-    EXPECT_EQ(FindAcceleratorItem(app.window, 'K', acCtrl, 0), nullptr);
-    Play(app.user, {Hold(VK_CONTROL), Tap('K'), Release(VK_CONTROL)});
-    EXPECT_TRUE(app.clicked.empty());
-    EXPECT_TRUE(Library().pendingPrefix.PendingActive);
+  // A plain «Ctrl+K» is shadowed by the prefix, however its item stands.
+  Assign(app.recent1, u"Ctrl+K");
+  EXPECT_EQ(FindAcceleratorItem(app.window, 'K', acCtrl, 0), nullptr);
+  Play(app.user, {Hold(VK_CONTROL), Tap('K'), Release(VK_CONTROL)});
+  EXPECT_TRUE(app.clicked.empty());
+  EXPECT_TRUE(Library().pendingPrefix.PendingActive);
 
-    // Another window's menus are not searched.
-    const HWND other = sim::CreateWindow(u"Other", {0, 0, 200, 100});
-    EXPECT_EQ(FindAcceleratorItem(other, 'E', acCtrl, 0), nullptr);
-  });
+  // Another window's menus are not searched.
+  const HWND other = sim::CreateWindow(u"Other", {0, 0, 200, 100});
+  EXPECT_EQ(FindAcceleratorItem(other, 'E', acCtrl, 0), nullptr);
 }
 
-TEST(HandleKeyUp, RunsItemsWhateverTheirStateButNeverWithAlt) {
-  OnFreshThread([] {
-    KeyboardApp app;
-    app.open->Enabled(false);
-    app.save->Grayed(true);
-    Assign(app.open, u"Ctrl+O");
-    Assign(app.save, u"Ctrl+S");
-    Play(app.user, {Hold(VK_CONTROL), Tap('O'), Tap('S'), Release(VK_CONTROL)});
-    EXPECT_EQ(app.clicked, (std::vector<std::string>{"Open", "Save"}));
+TEST_ON_FRESH_THREAD(HandleKeyUp, RunsItemsWhateverTheirStateButNeverWithAlt) {
+  KeyboardApp app;
+  app.open->Enabled(false);
+  app.save->Grayed(true);
+  Assign(app.open, u"Ctrl+O");
+  Assign(app.save, u"Ctrl+S");
+  Play(app.user, {Hold(VK_CONTROL), Tap('O'), Tap('S'), Release(VK_CONTROL)});
+  EXPECT_EQ(app.clicked, (std::vector<std::string>{"Open", "Save"}));
 
-    // Alt is never sampled: neither the system key message nor a plain release matches.
-    app.clicked.clear();
-    sim::ClearReceivedMessages(app.window);
-    Assign(app.edit, u"Ctrl+Alt+E");
-    ASSERT_EQ(app.edit->Accelerator()->Shift(), acCtrl | acAlt);
-    Play(app.user, {Hold(VK_CONTROL), Hold(VK_MENU), Tap('E')});
-    SendMessageA(app.window, WM_KEYUP, 'E', 0);
-    EXPECT_TRUE(app.clicked.empty());
-    EXPECT_EQ(sim::ReceivedMessages(app.window, WM_KEYUP).size(), 1u);
-  });
+  // Alt is never sampled: neither the system key message nor a plain release matches.
+  app.clicked.clear();
+  sim::ClearReceivedMessages(app.window);
+  Assign(app.edit, u"Ctrl+Alt+E");
+  ASSERT_EQ(app.edit->Accelerator()->Shift(), acCtrl | acAlt);
+  Play(app.user, {Hold(VK_CONTROL), Hold(VK_MENU), Tap('E')});
+  SendMessageA(app.window, WM_KEYUP, 'E', 0);
+  EXPECT_TRUE(app.clicked.empty());
+  EXPECT_EQ(sim::ReceivedMessages(app.window, WM_KEYUP).size(), 1u);
 }
 
-TEST(HandleKeyUp, AnExtendedStyleSamplesTheLeftAndRightKeys) {
-  OnFreshThread([] {
-    KeyboardApp app;
-    Library().activeMenus->AcceleratorStyle(sbExtendedKeys);
-    Assign(app.open, u"LCtrl+O");
-    Assign(app.save, u"Ctrl+S");  // generic flags cannot be typed under this style
+TEST_ON_FRESH_THREAD(HandleKeyUp, AnExtendedStyleSamplesTheLeftAndRightKeys) {
+  KeyboardApp app;
+  Library().activeMenus->AcceleratorStyle(sbExtendedKeys);
+  Assign(app.open, u"LCtrl+O");
+  Assign(app.save, u"Ctrl+S");  // generic flags cannot be typed under this style
 
-    Play(app.user, {Hold(VK_RCONTROL), Tap('O'), Release(VK_RCONTROL)});
-    EXPECT_TRUE(app.clicked.empty());
-    Play(app.user, {Hold(VK_LCONTROL), Tap('O'), Tap('S'), Release(VK_LCONTROL)});
-    EXPECT_EQ(app.clicked, std::vector<std::string>{"Open"});
-    EXPECT_EQ(SampleShiftState(true), 0);
+  Play(app.user, {Hold(VK_RCONTROL), Tap('O'), Release(VK_RCONTROL)});
+  EXPECT_TRUE(app.clicked.empty());
+  Play(app.user, {Hold(VK_LCONTROL), Tap('O'), Tap('S'), Release(VK_LCONTROL)});
+  EXPECT_EQ(app.clicked, std::vector<std::string>{"Open"});
+  EXPECT_EQ(SampleShiftState(true), 0);
 
-    app.user.PressKey(VK_RSHIFT);
-    app.user.PressKey(VK_LCONTROL);
-    EXPECT_EQ(SampleShiftState(true), acRShift | acLCtrl);
-    EXPECT_EQ(SampleShiftState(), acShift | acCtrl);
-  });
+  app.user.PressKey(VK_RSHIFT);
+  app.user.PressKey(VK_LCONTROL);
+  EXPECT_EQ(SampleShiftState(true), acRShift | acLCtrl);
+  EXPECT_EQ(SampleShiftState(), acShift | acCtrl);
 }
 
-TEST(HandleKeyUp, APrefixTypedInOneWindowIsCompletedInAnother) {
-  OnFreshThread([] {
-    KeyboardApp app;
-    const Ref<Menubar> otherBar = Menubar::New();
-    const Ref<MenuItem> print = otherBar->Add(u"&Print", nullptr, u"Print");
-    Assign(print, u"Ctrl+K, P");
-    int printed = 0;
-    print->Click.Connect([&] { ++printed; });
-    const HWND other = sim::CreateWindow(u"Other", {0, 0, 200, 100});
-    otherBar->SetWindowHandle(other);
+TEST_ON_FRESH_THREAD(HandleKeyUp, APrefixTypedInOneWindowIsCompletedInAnother) {
+  KeyboardApp app;
+  const Ref<Menubar> otherBar = Menubar::New();
+  const Ref<MenuItem> print = otherBar->Add(u"&Print", nullptr, u"Print");
+  Assign(print, u"Ctrl+K, P");
+  int printed = 0;
+  print->Click.Connect([&] { ++printed; });
+  const HWND other = sim::CreateWindow(u"Other", {0, 0, 200, 100});
+  otherBar->SetWindowHandle(other);
 
-    sim::Activate(app.window);
-    Play(app.user, {Hold(VK_CONTROL), Tap('K'), Release(VK_CONTROL)});
-    sim::Activate(other);
-    Play(app.user, {Tap('P')});
-    EXPECT_EQ(printed, 1);
-  });
+  sim::Activate(app.window);
+  Play(app.user, {Hold(VK_CONTROL), Tap('K'), Release(VK_CONTROL)});
+  sim::Activate(other);
+  Play(app.user, {Tap('P')});
+  EXPECT_EQ(printed, 1);
 }
 
 // Without an active set there is nothing to match, and nothing fails.
-TEST(HandleKeyUp, WithoutAnActiveSetMatchesNothing) {
-  OnFreshThread([] {
-    Library().activeMenus.reset();
-    const HWND window = sim::CreateWindow(u"App", {0, 0, 200, 100});
-    EXPECT_EQ(HandleKeyUp(window, 'K'), nullptr);
-    EXPECT_EQ(FindAcceleratorItem(window, 'K', acCtrl, 0), nullptr);
-    // Validation sees no prefix registered anywhere (64) and the normal style.
-    const Ref<Accelerator> accelerator = Accelerator::New();
-    const auto rejected = testing::RaisedBy([&] { accelerator->AccelWord(u"Ctrl+K, C"); });
-    ASSERT_TRUE(rejected);
-    EXPECT_EQ(rejected->Number(), 5632 + 1 + 64);
-    EXPECT_FALSE(accelerator->ExtendedKeys());
-  });
+TEST_ON_FRESH_THREAD(HandleKeyUp, WithoutAnActiveSetMatchesNothing) {
+  Library().activeMenus.reset();
+  const HWND window = sim::CreateWindow(u"App", {0, 0, 200, 100});
+  EXPECT_EQ(HandleKeyUp(window, 'K'), nullptr);
+  EXPECT_EQ(FindAcceleratorItem(window, 'K', acCtrl, 0), nullptr);
+  // Validation sees no prefix registered anywhere (64) and the normal style.
+  const Ref<Accelerator> accelerator = Accelerator::New();
+  const auto rejected = testing::RaisedBy([&] { accelerator->AccelWord(u"Ctrl+K, C"); });
+  ASSERT_TRUE(rejected);
+  EXPECT_EQ(rejected->Number(), 5632 + 1 + 64);
+  EXPECT_FALSE(accelerator->ExtendedKeys());
 }
 
 }  // namespace

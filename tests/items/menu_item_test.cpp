@@ -23,19 +23,17 @@ using testing::NativeIds;
 using testing::OnFreshThread;
 using testing::StandardMenus;
 
-TEST(MenuItem, AFreeItemTouchesNoNativeMenu) {
-  OnFreshThread([] {
-    auto item = MenuItem::New();
-    EXPECT_EQ(item->ItemId(), 4680);
-    EXPECT_EQ(item->SubMenu()->ItemId(), 4680);
-    EXPECT_EQ(item->Index(), 0);
-    EXPECT_TRUE(item->Visible());
-    EXPECT_TRUE(item->Enabled());
-    sim::Calls().Reset();
-    item->Caption(u"&Free");
-    item->Checked(true);
-    EXPECT_EQ(sim::Calls().Calls().size(), 0u);
-  });
+TEST_ON_FRESH_THREAD(MenuItem, AFreeItemTouchesNoNativeMenu) {
+  auto item = MenuItem::New();
+  EXPECT_EQ(item->ItemId(), 4680);
+  EXPECT_EQ(item->SubMenu()->ItemId(), 4680);
+  EXPECT_EQ(item->Index(), 0);
+  EXPECT_TRUE(item->Visible());
+  EXPECT_TRUE(item->Enabled());
+  sim::Calls().Reset();
+  item->Caption(u"&Free");
+  item->Checked(true);
+  EXPECT_EQ(sim::Calls().Calls().size(), 0u);
 }
 
 TEST(MenuItemNative, PropertiesMapToTheEntrysTypeAndState) {
@@ -84,13 +82,11 @@ TEST(MenuItemNative, PropertiesMapToTheEntrysTypeAndState) {
   }
 }
 
-TEST(MenuItemNative, ACheckedPlainItemStaysACheckMarkItem) {
-  OnFreshThread([] {
-    StandardMenus menus;
-    menus.save->Checked(true);
-    menus.save->Checked(false);
-    EXPECT_TRUE(menus.save->Checkmark());
-  });
+TEST_ON_FRESH_THREAD(MenuItemNative, ACheckedPlainItemStaysACheckMarkItem) {
+  StandardMenus menus;
+  menus.save->Checked(true);
+  menus.save->Checked(false);
+  EXPECT_TRUE(menus.save->Checkmark());
 }
 
 TEST(MenuItemNative, ReadNativeCopiesTheEntryBack) {
@@ -146,182 +142,160 @@ TEST(MenuItemNative, ReadNativeCopiesTheEntryBack) {
   }
 }
 
-TEST(MenuItemNative, ABreakWrittenAndReadBackKeepsItsKind) {
-  OnFreshThread([] {
-    StandardMenus menus;
-    menus.save->SeparatorType(mstBarBreak);
-    menus.save->ReadNative();
-    EXPECT_EQ(menus.save->SeparatorType(), mstBarBreak);
-  });
+TEST_ON_FRESH_THREAD(MenuItemNative, ABreakWrittenAndReadBackKeepsItsKind) {
+  StandardMenus menus;
+  menus.save->SeparatorType(mstBarBreak);
+  menus.save->ReadNative();
+  EXPECT_EQ(menus.save->SeparatorType(), mstBarBreak);
 }
 
-TEST(MenuItem, RadioGroupsSpanSeparators) {
-  OnFreshThread([] {
-    StandardMenus menus;
-    auto popup = menus.FileMenu();
-    auto c = popup->Add(u"C");
-    for (auto& item : {menus.open, menus.save, c})
-      item->RadioGroup(true);
-    menus.open->Checked(true);
-    c->Checked(true);  // the separator lies between Open and C
-    EXPECT_FALSE(menus.open->Checked());
-    EXPECT_FALSE(menus.save->Checked());
-    EXPECT_TRUE(c->Checked());
-    EXPECT_EQ(NativeEntryById(popup->hMenu(), menus.open->ItemId()).state, 0u);
-  });
+TEST_ON_FRESH_THREAD(MenuItem, RadioGroupsSpanSeparators) {
+  StandardMenus menus;
+  auto popup = menus.FileMenu();
+  auto c = popup->Add(u"C");
+  for (auto& item : {menus.open, menus.save, c})
+    item->RadioGroup(true);
+  menus.open->Checked(true);
+  c->Checked(true);  // the separator lies between Open and C
+  EXPECT_FALSE(menus.open->Checked());
+  EXPECT_FALSE(menus.save->Checked());
+  EXPECT_TRUE(c->Checked());
+  EXPECT_EQ(NativeEntryById(popup->hMenu(), menus.open->ItemId()).state, 0u);
 }
 
-TEST(MenuItem, AHiddenItemWaitsOutsideTheNativeMenu) {
-  OnFreshThread([] {
-    StandardMenus menus;
-    const HMENU file = menus.FileMenu()->hMenu();
-    const auto saveId = static_cast<UINT>(menus.save->ItemId());
-    menus.save->Visible(false);
-    EXPECT_EQ(NativeIds(file).size(), 3u);
-    EXPECT_TRUE(menus.save->UpdatesSuspended());
-    sim::Calls().Reset();
-    menus.save->Checked(true);
-    menus.save->Caption(u"Save &all");
-    EXPECT_EQ(sim::Calls().Count("SetMenuItemInfoW"), 0u);
+TEST_ON_FRESH_THREAD(MenuItem, AHiddenItemWaitsOutsideTheNativeMenu) {
+  StandardMenus menus;
+  const HMENU file = menus.FileMenu()->hMenu();
+  const auto saveId = static_cast<UINT>(menus.save->ItemId());
+  menus.save->Visible(false);
+  EXPECT_EQ(NativeIds(file).size(), 3u);
+  EXPECT_TRUE(menus.save->UpdatesSuspended());
+  sim::Calls().Reset();
+  menus.save->Checked(true);
+  menus.save->Caption(u"Save &all");
+  EXPECT_EQ(sim::Calls().Count("SetMenuItemInfoW"), 0u);
 
-    menus.save->Visible(true);
-    EXPECT_EQ(NativeIds(file)[1], saveId);
-    EXPECT_EQ(NativeEntryById(file, saveId).state, MFS_CHECKED);
-  });
+  menus.save->Visible(true);
+  EXPECT_EQ(NativeIds(file)[1], saveId);
+  EXPECT_EQ(NativeEntryById(file, saveId).state, MFS_CHECKED);
 }
 
-TEST(MenuItem, CaptionDashMakesANormalSeparatorOnce) {
-  OnFreshThread([] {
-    StandardMenus menus;
-    menus.save->SeparatorType(mstBreak);
-    menus.save->Caption(u"-");
-    EXPECT_TRUE(menus.save->Separator());
-    EXPECT_EQ(menus.save->SeparatorType(), mstNormal);
-    sim::Calls().Reset();
-    menus.save->Caption(u"-");
-    EXPECT_EQ(sim::Calls().Calls().size(), 0u);
-    EXPECT_EQ(menus.save->CaptionPlain(), u"-");
-  });
+TEST_ON_FRESH_THREAD(MenuItem, CaptionDashMakesANormalSeparatorOnce) {
+  StandardMenus menus;
+  menus.save->SeparatorType(mstBreak);
+  menus.save->Caption(u"-");
+  EXPECT_TRUE(menus.save->Separator());
+  EXPECT_EQ(menus.save->SeparatorType(), mstNormal);
+  sim::Calls().Reset();
+  menus.save->Caption(u"-");
+  EXPECT_EQ(sim::Calls().Calls().size(), 0u);
+  EXPECT_EQ(menus.save->CaptionPlain(), u"-");
 }
 
-TEST(MenuItem, CaptionBandTakesTheTooltipColourAndCentres) {
-  OnFreshThread([] {
-    StandardMenus menus;
-    menus.save->SeparatorType(mstCaption);
-    EXPECT_TRUE(menus.save->Separator());
-    EXPECT_EQ(menus.save->Visual()->TextAlign(), taCenter);
-    EXPECT_EQ(menus.save->Visual()->ItemBackground(),
-              static_cast<std::int32_t>(GetSysColor(COLOR_INFOBK)));
-  });
+TEST_ON_FRESH_THREAD(MenuItem, CaptionBandTakesTheTooltipColourAndCentres) {
+  StandardMenus menus;
+  menus.save->SeparatorType(mstCaption);
+  EXPECT_TRUE(menus.save->Separator());
+  EXPECT_EQ(menus.save->Visual()->TextAlign(), taCenter);
+  EXPECT_EQ(menus.save->Visual()->ItemBackground(),
+            static_cast<std::int32_t>(GetSysColor(COLOR_INFOBK)));
 }
 
 // The road of one command: the item's Click, then the popup holding it, then the top menu.
-TEST(MenuItemCommand, ClimbsFromItemThroughItsPopupToTheBar) {
-  OnFreshThread([] {
-    StandardMenus menus;
-    std::vector<std::string> heard;
-    menus.recent1->Click.Connect([&] { heard.push_back("item Click"); });
-    menus.RecentMenu()->UserCommand.Connect([&](const Ref<MenuItem>& i) {
-      heard.push_back("Recent UserCommand " + StringToUtf8(i->Key()));
-    });
-    menus.FileMenu()->UserCommand.Connect([&](const Ref<MenuItem>&) { heard.push_back("File"); });
-    menus.bar->UserCommand.Connect([&](const Ref<MenuItem>& i) {
-      heard.push_back("bar UserCommand " + StringToUtf8(i->Key()));
-    });
-    menus.recent1->ExecCmd(static_cast<WPARAM>(menus.recent1->ItemId()), WM_COMMAND);
-    EXPECT_EQ(heard, (std::vector<std::string>{"item Click", "Recent UserCommand Recent1",
-                                               "bar UserCommand Recent1"}));
+TEST_ON_FRESH_THREAD(MenuItemCommand, ClimbsFromItemThroughItsPopupToTheBar) {
+  StandardMenus menus;
+  std::vector<std::string> heard;
+  menus.recent1->Click.Connect([&] { heard.push_back("item Click"); });
+  menus.RecentMenu()->UserCommand.Connect([&](const Ref<MenuItem>& i) {
+    heard.push_back("Recent UserCommand " + StringToUtf8(i->Key()));
   });
+  menus.FileMenu()->UserCommand.Connect([&](const Ref<MenuItem>&) { heard.push_back("File"); });
+  menus.bar->UserCommand.Connect([&](const Ref<MenuItem>& i) {
+    heard.push_back("bar UserCommand " + StringToUtf8(i->Key()));
+  });
+  menus.recent1->ExecCmd(static_cast<WPARAM>(menus.recent1->ItemId()), WM_COMMAND);
+  EXPECT_EQ(heard, (std::vector<std::string>{"item Click", "Recent UserCommand Recent1",
+                                             "bar UserCommand Recent1"}));
 }
 
-TEST(MenuItemCommand, RightClickTakesTheSameRoad) {
-  OnFreshThread([] {
-    StandardMenus menus;
-    std::vector<std::string> heard;
-    menus.open->RightClick.Connect([&] { heard.push_back("RightClick"); });
-    menus.open->Click.Connect([&] { heard.push_back("Click"); });
-    menus.FileMenu()->ItemRightClick.Connect(
-        [&](const Ref<MenuItem>&) { heard.push_back("popup ItemRightClick"); });
-    menus.bar->ItemRightClick.Connect(
-        [&](const Ref<MenuItem>&) { heard.push_back("bar ItemRightClick"); });
-    menus.open->ExecCmd(static_cast<WPARAM>(menus.open->ItemId()), WM_MENURBUTTONUP);
-    EXPECT_EQ(heard, (std::vector<std::string>{"RightClick", "popup ItemRightClick",
-                                               "bar ItemRightClick"}));
-  });
+TEST_ON_FRESH_THREAD(MenuItemCommand, RightClickTakesTheSameRoad) {
+  StandardMenus menus;
+  std::vector<std::string> heard;
+  menus.open->RightClick.Connect([&] { heard.push_back("RightClick"); });
+  menus.open->Click.Connect([&] { heard.push_back("Click"); });
+  menus.FileMenu()->ItemRightClick.Connect(
+      [&](const Ref<MenuItem>&) { heard.push_back("popup ItemRightClick"); });
+  menus.bar->ItemRightClick.Connect(
+      [&](const Ref<MenuItem>&) { heard.push_back("bar ItemRightClick"); });
+  menus.open->ExecCmd(static_cast<WPARAM>(menus.open->ItemId()), WM_MENURBUTTONUP);
+  EXPECT_EQ(heard,
+            (std::vector<std::string>{"RightClick", "popup ItemRightClick", "bar ItemRightClick"}));
 }
 
-TEST(MenuItemCommand, AForeignIdRaisesNoItemEventButStillClimbs) {
-  OnFreshThread([] {
-    StandardMenus menus;
-    int clicks = 0;
-    int barCommands = 0;
-    menus.open->Click.Connect([&] { ++clicks; });
-    menus.bar->UserCommand.Connect([&](const Ref<MenuItem>&) { ++barCommands; });
-    menus.open->ExecCmd(static_cast<WPARAM>(menus.save->ItemId()), WM_COMMAND);
-    EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(barCommands, 1);  // the bar finds Save in its tree
-  });
+TEST_ON_FRESH_THREAD(MenuItemCommand, AForeignIdRaisesNoItemEventButStillClimbs) {
+  StandardMenus menus;
+  int clicks = 0;
+  int barCommands = 0;
+  menus.open->Click.Connect([&] { ++clicks; });
+  menus.bar->UserCommand.Connect([&](const Ref<MenuItem>&) { ++barCommands; });
+  menus.open->ExecCmd(static_cast<WPARAM>(menus.save->ItemId()), WM_COMMAND);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(barCommands, 1);  // the bar finds Save in its tree
 }
 
-TEST(MenuItemCommand, BuddiesReceiveTheEventsInstead) {
-  OnFreshThread([] {
-    StandardMenus menus;
-    std::vector<std::string> heard;
-    auto itemBuddy = HostObject::New();
-    itemBuddy->Define(u"MenuItem_Click", [&](Invocation&) {
-      heard.push_back("MenuItem_Click");
-      return Variant();
-    });
-    auto barBuddy = HostObject::New();
-    barBuddy->Define(u"Menubar_UserCommand", [&](Invocation& call) {
-      heard.push_back("Menubar_UserCommand " +
-                      StringToUtf8(call.Arg(0).ToObjectOf<MenuItem>()->Key()));
-      return Variant();
-    });
-    int events = 0;
-    menus.open->Click.Connect([&] { ++events; });
-    menus.bar->UserCommand.Connect([&](const Ref<MenuItem>&) { ++events; });
-    menus.open->BuddyObject(itemBuddy);
-    menus.bar->BuddyObject(barBuddy);
-    menus.open->ExecCmd(static_cast<WPARAM>(menus.open->ItemId()), WM_COMMAND);
-    EXPECT_EQ(heard, (std::vector<std::string>{"MenuItem_Click", "Menubar_UserCommand Open"}));
-    EXPECT_EQ(events, 0);
+TEST_ON_FRESH_THREAD(MenuItemCommand, BuddiesReceiveTheEventsInstead) {
+  StandardMenus menus;
+  std::vector<std::string> heard;
+  auto itemBuddy = HostObject::New();
+  itemBuddy->Define(u"MenuItem_Click", [&](Invocation&) {
+    heard.push_back("MenuItem_Click");
+    return Variant();
   });
+  auto barBuddy = HostObject::New();
+  barBuddy->Define(u"Menubar_UserCommand", [&](Invocation& call) {
+    heard.push_back("Menubar_UserCommand " +
+                    StringToUtf8(call.Arg(0).ToObjectOf<MenuItem>()->Key()));
+    return Variant();
+  });
+  int events = 0;
+  menus.open->Click.Connect([&] { ++events; });
+  menus.bar->UserCommand.Connect([&](const Ref<MenuItem>&) { ++events; });
+  menus.open->BuddyObject(itemBuddy);
+  menus.bar->BuddyObject(barBuddy);
+  menus.open->ExecCmd(static_cast<WPARAM>(menus.open->ItemId()), WM_COMMAND);
+  EXPECT_EQ(heard, (std::vector<std::string>{"MenuItem_Click", "Menubar_UserCommand Open"}));
+  EXPECT_EQ(events, 0);
 }
 
-TEST(MenuItemCommand, AHandlerMayRemoveTheMenuThatRaisedIt) {
-  OnFreshThread([] {
-    StandardMenus menus;
-    const auto id = static_cast<WPARAM>(menus.recent1->ItemId());
-    int barCommands = 0;
-    menus.bar->UserCommand.Connect([&](const Ref<MenuItem>&) { ++barCommands; });
-    menus.recent1->Click.Connect([&] {
-      menus.FileMenu()->Remove(u"Recent");
-      menus.recent.reset();
-      menus.recent1.reset();
-      menus.recent2.reset();
-    });
-    Ref<MenuItem> item = menus.recent1;
-    item->ExecCmd(id, WM_COMMAND);
-    item.reset();
-    EXPECT_EQ(menus.FileMenu()->Count(), 3);
-    EXPECT_EQ(barCommands, 0);  // the item is no longer in the bar's tree
+TEST_ON_FRESH_THREAD(MenuItemCommand, AHandlerMayRemoveTheMenuThatRaisedIt) {
+  StandardMenus menus;
+  const auto id = static_cast<WPARAM>(menus.recent1->ItemId());
+  int barCommands = 0;
+  menus.bar->UserCommand.Connect([&](const Ref<MenuItem>&) { ++barCommands; });
+  menus.recent1->Click.Connect([&] {
+    menus.FileMenu()->Remove(u"Recent");
+    menus.recent.reset();
+    menus.recent1.reset();
+    menus.recent2.reset();
   });
+  Ref<MenuItem> item = menus.recent1;
+  item->ExecCmd(id, WM_COMMAND);
+  item.reset();
+  EXPECT_EQ(menus.FileMenu()->Count(), 3);
+  EXPECT_EQ(barCommands, 0);  // the item is no longer in the bar's tree
 }
 
-TEST(MenuItem, AnswersLateBoundCalls) {
-  OnFreshThread([] {
-    StandardMenus menus;
-    menus.save->Invoke(u"caption", CallType::PropertyLet, {u"Save &As..."});
-    EXPECT_EQ(menus.save->Caption(), u"Save &As...");
-    EXPECT_EQ(menus.save->Invoke(u"CaptionPlain", CallType::PropertyGet), Variant(u"Save As..."));
-    EXPECT_EQ(Variant(menus.save).ToString(), u"Save &As...");  // Caption is the default member
-    menus.save->Invoke(u"Checked", CallType::PropertyLet, {true});
-    EXPECT_TRUE(menus.save->Checked());
-    EXPECT_EQ(menus.file->Invoke(u"Search", CallType::Method, {menus.recent2->ItemId()}),
-              Variant(menus.recent2));
-    EXPECT_THROW(menus.file->Search(u"x"), AutomationError);
-  });
+TEST_ON_FRESH_THREAD(MenuItem, AnswersLateBoundCalls) {
+  StandardMenus menus;
+  menus.save->Invoke(u"caption", CallType::PropertyLet, {u"Save &As..."});
+  EXPECT_EQ(menus.save->Caption(), u"Save &As...");
+  EXPECT_EQ(menus.save->Invoke(u"CaptionPlain", CallType::PropertyGet), Variant(u"Save As..."));
+  EXPECT_EQ(Variant(menus.save).ToString(), u"Save &As...");  // Caption is the default member
+  menus.save->Invoke(u"Checked", CallType::PropertyLet, {true});
+  EXPECT_TRUE(menus.save->Checked());
+  EXPECT_EQ(menus.file->Invoke(u"Search", CallType::Method, {menus.recent2->ItemId()}),
+            Variant(menus.recent2));
+  EXPECT_THROW(menus.file->Search(u"x"), AutomationError);
 }
 
 }  // namespace

@@ -55,101 +55,93 @@ struct KeyboardBar : OwnerDrawnMenus {
   sim::User user;
 };
 
-TEST(KeyboardMenuBar, AltAndAMnemonicOpensThatPopupWithItsFirstEntrySelectedAndCuesShown) {
-  OnFreshThread([] {
-    KeyboardBar app;
-    app.Look();
-    app.AltWith('F');
-    ASSERT_EQ(app.looks.size(), 1u);
-    const KeyboardBar::Seen& seen = app.looks[0];
-    // The library answered the window's WM_MENUCHAR (the bar's entries are owner-drawn) and
-    // the message stopped there.
-    EXPECT_EQ(app.MenuChars(), 0u);
-    EXPECT_EQ(seen.popups, (std::vector<std::pair<HMENU, int>>{{app.FileMenu()->hMenu(), 0}}));
-    EXPECT_EQ(seen.fileState & (ODS_SELECTED | ODS_NOACCEL), ODS_SELECTED);
-    // Save, unselected, shows the underline under its S (the fixed face inks the cell's last
-    // row, row 15 here): keyboard cues are on.
-    for (int x = 25; x < 25 + testing::kCharWidth; ++x)
-      EXPECT_EQ(seen.save.At(x, 15), kBlack) << "under the S at " << x;
-    EXPECT_EQ(seen.save.At(25 + testing::kCharWidth + 1, 15), kGreen) << "nothing under the a";
-    // The script ran out inside the menu, which cancelled it; Alt's release opened nothing more.
-    EXPECT_TRUE(sim::OpenPopups().empty());
-    EXPECT_EQ(app.looks.size(), 1u);
-  });
+TEST_ON_FRESH_THREAD(KeyboardMenuBar,
+                     AltAndAMnemonicOpensThatPopupWithItsFirstEntrySelectedAndCuesShown) {
+  KeyboardBar app;
+  app.Look();
+  app.AltWith('F');
+  ASSERT_EQ(app.looks.size(), 1u);
+  const KeyboardBar::Seen& seen = app.looks[0];
+  // The library answered the window's WM_MENUCHAR (the bar's entries are owner-drawn) and
+  // the message stopped there.
+  EXPECT_EQ(app.MenuChars(), 0u);
+  EXPECT_EQ(seen.popups, (std::vector<std::pair<HMENU, int>>{{app.FileMenu()->hMenu(), 0}}));
+  EXPECT_EQ(seen.fileState & (ODS_SELECTED | ODS_NOACCEL), ODS_SELECTED);
+  // Save, unselected, shows the underline under its S (the fixed face inks the cell's last
+  // row, row 15 here): keyboard cues are on.
+  for (int x = 25; x < 25 + testing::kCharWidth; ++x)
+    EXPECT_EQ(seen.save.At(x, 15), kBlack) << "under the S at " << x;
+  EXPECT_EQ(seen.save.At(25 + testing::kCharWidth + 1, 15), kGreen) << "nothing under the a";
+  // The script ran out inside the menu, which cancelled it; Alt's release opened nothing more.
+  EXPECT_TRUE(sim::OpenPopups().empty());
+  EXPECT_EQ(app.looks.size(), 1u);
 }
 
-TEST(KeyboardMenuBar, F10HighlightsTheFirstEntryRightMovesAlongTheBarAndDownOpens) {
-  OnFreshThread([] {
-    KeyboardBar app;
-    app.Look();
-    app.user.Key(VK_RIGHT);
-    app.Look();
-    app.user.Key(VK_DOWN);
-    app.Look();
-    app.user.TapKey(VK_F10);
-    ASSERT_EQ(app.looks.size(), 3u);
-    EXPECT_TRUE(app.looks[0].popups.empty()) << "F10 opens nothing";
-    EXPECT_EQ(app.looks[0].fileState & ODS_SELECTED, ODS_SELECTED);
-    EXPECT_TRUE(app.looks[1].popups.empty()) << "Right only moves the highlight";
-    EXPECT_EQ(app.looks[1].fileState & ODS_SELECTED, 0u);
-    EXPECT_EQ(app.looks[1].editState & (ODS_SELECTED | ODS_NOACCEL), ODS_SELECTED);
-    EXPECT_EQ(app.looks[2].popups,
-              (std::vector<std::pair<HMENU, int>>{{app.edit->SubMenu()->hMenu(), 0}}));
-  });
+TEST_ON_FRESH_THREAD(KeyboardMenuBar, F10HighlightsTheFirstEntryRightMovesAlongTheBarAndDownOpens) {
+  KeyboardBar app;
+  app.Look();
+  app.user.Key(VK_RIGHT);
+  app.Look();
+  app.user.Key(VK_DOWN);
+  app.Look();
+  app.user.TapKey(VK_F10);
+  ASSERT_EQ(app.looks.size(), 3u);
+  EXPECT_TRUE(app.looks[0].popups.empty()) << "F10 opens nothing";
+  EXPECT_EQ(app.looks[0].fileState & ODS_SELECTED, ODS_SELECTED);
+  EXPECT_TRUE(app.looks[1].popups.empty()) << "Right only moves the highlight";
+  EXPECT_EQ(app.looks[1].fileState & ODS_SELECTED, 0u);
+  EXPECT_EQ(app.looks[1].editState & (ODS_SELECTED | ODS_NOACCEL), ODS_SELECTED);
+  EXPECT_EQ(app.looks[2].popups,
+            (std::vector<std::pair<HMENU, int>>{{app.edit->SubMenu()->hMenu(), 0}}));
 }
 
-TEST(KeyboardMenuBar, EscapeBacksOutALevelAtATime) {
-  OnFreshThread([] {
-    KeyboardBar app;
-    int commands = 0;
-    app.bar->UserCommand.Connect([&](const Ref<MenuItem>&) { ++commands; });
-    app.user.Key(VK_ESCAPE);
-    app.Look();
-    app.user.Key(VK_ESCAPE);
-    app.Look();  // never reached: the second Escape ends the menu
-    app.AltWith('F');
-    ASSERT_EQ(app.looks.size(), 1u);
-    EXPECT_TRUE(app.looks[0].popups.empty());
-    EXPECT_EQ(app.looks[0].fileState & ODS_SELECTED, ODS_SELECTED) << "File stays highlighted";
-    EXPECT_EQ(app.user.PendingSteps(), 1u);
-    EXPECT_EQ(app.file->Visual()->FetchDrawItem().itemState & ODS_SELECTED, 0u);
-    EXPECT_EQ(commands, 0);
-    app.user.ForgetSteps();
-  });
+TEST_ON_FRESH_THREAD(KeyboardMenuBar, EscapeBacksOutALevelAtATime) {
+  KeyboardBar app;
+  int commands = 0;
+  app.bar->UserCommand.Connect([&](const Ref<MenuItem>&) { ++commands; });
+  app.user.Key(VK_ESCAPE);
+  app.Look();
+  app.user.Key(VK_ESCAPE);
+  app.Look();  // never reached: the second Escape ends the menu
+  app.AltWith('F');
+  ASSERT_EQ(app.looks.size(), 1u);
+  EXPECT_TRUE(app.looks[0].popups.empty());
+  EXPECT_EQ(app.looks[0].fileState & ODS_SELECTED, ODS_SELECTED) << "File stays highlighted";
+  EXPECT_EQ(app.user.PendingSteps(), 1u);
+  EXPECT_EQ(app.file->Visual()->FetchDrawItem().itemState & ODS_SELECTED, 0u);
+  EXPECT_EQ(commands, 0);
+  app.user.ForgetSteps();
 }
 
-TEST(KeyboardMenuBar, AltAloneHighlightsAndAltWithAnotherKeyOrAnUnknownLetterOpensNothing) {
-  OnFreshThread([] {
-    KeyboardBar app;
-    app.Look();
-    app.user.TapKey(VK_MENU);
-    ASSERT_EQ(app.looks.size(), 1u);
-    EXPECT_TRUE(app.looks[0].popups.empty());
-    EXPECT_EQ(app.looks[0].fileState & ODS_SELECTED, ODS_SELECTED);
+TEST_ON_FRESH_THREAD(KeyboardMenuBar,
+                     AltAloneHighlightsAndAltWithAnotherKeyOrAnUnknownLetterOpensNothing) {
+  KeyboardBar app;
+  app.Look();
+  app.user.TapKey(VK_MENU);
+  ASSERT_EQ(app.looks.size(), 1u);
+  EXPECT_TRUE(app.looks[0].popups.empty());
+  EXPECT_EQ(app.looks[0].fileState & ODS_SELECTED, ODS_SELECTED);
 
-    // A letter no entry carries: the window answers -1 and the menu closes at once.
-    app.Look();
-    app.AltWith('Q');
-    EXPECT_EQ(app.looks.size(), 1u) << "no menu loop ran the step";
-    EXPECT_EQ(app.user.PendingSteps(), 1u);
-    // Alt with Ctrl types no character and opens nothing.
-    app.user.PressKey(VK_CONTROL);
-    app.AltWith('F');
-    app.user.ReleaseKey(VK_CONTROL);
-    EXPECT_EQ(app.looks.size(), 1u);
-    app.user.ForgetSteps();
-  });
+  // A letter no entry carries: the window answers -1 and the menu closes at once.
+  app.Look();
+  app.AltWith('Q');
+  EXPECT_EQ(app.looks.size(), 1u) << "no menu loop ran the step";
+  EXPECT_EQ(app.user.PendingSteps(), 1u);
+  // Alt with Ctrl types no character and opens nothing.
+  app.user.PressKey(VK_CONTROL);
+  app.AltWith('F');
+  app.user.ReleaseKey(VK_CONTROL);
+  EXPECT_EQ(app.looks.size(), 1u);
+  app.user.ForgetSteps();
 }
 
-TEST(KeyboardMenuBar, ReturnOnAnEntryWithoutAPopupRunsIt) {
-  OnFreshThread([] {
-    KeyboardBar app;
-    const Ref<MenuItem> about = app.bar->Add(u"&About", nullptr, u"About");
-    int clicks = 0;
-    about->Click.Connect([&] { ++clicks; });
-    app.AltWith('A');
-    EXPECT_EQ(clicks, 1);
-  });
+TEST_ON_FRESH_THREAD(KeyboardMenuBar, ReturnOnAnEntryWithoutAPopupRunsIt) {
+  KeyboardBar app;
+  const Ref<MenuItem> about = app.bar->Add(u"&About", nullptr, u"About");
+  int clicks = 0;
+  about->Click.Connect([&] { ++clicks; });
+  app.AltWith('A');
+  EXPECT_EQ(clicks, 1);
 }
 
 }  // namespace

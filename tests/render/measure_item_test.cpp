@@ -125,67 +125,59 @@ INSTANTIATE_TEST_SUITE_P(Items, MeasuredSizes, ::testing::ValuesIn(kSizeCases),
                            return name;
                          });
 
-TEST(MeasureItem, ACaptionSeparatorIsAsHighAsItsSmallerCaption) {
-  OnFreshThread([] {
-    OwnerDrawnMenus menus;
-    menus.open->SeparatorType(mstCaption);
-    menus.ShowMenus();
-    // Its font is a pixel smaller: one 12-pixel line, - 1, + 1.
-    EXPECT_EQ(menus.open->GetCaptionLines(0).size.cy, kLineHeight - 1);
-    EXPECT_EQ(OwnerDrawnMenus::MeasuredSize(menus.open).cy, kLineHeight - 1);
-  });
+TEST_ON_FRESH_THREAD(MeasureItem, ACaptionSeparatorIsAsHighAsItsSmallerCaption) {
+  OwnerDrawnMenus menus;
+  menus.open->SeparatorType(mstCaption);
+  menus.ShowMenus();
+  // Its font is a pixel smaller: one 12-pixel line, - 1, + 1.
+  EXPECT_EQ(menus.open->GetCaptionLines(0).size.cy, kLineHeight - 1);
+  EXPECT_EQ(OwnerDrawnMenus::MeasuredSize(menus.open).cy, kLineHeight - 1);
 }
 
-TEST(MeasureItem, ACheckedItemWithoutCheckPictureReceivesTheBuiltInOne) {
-  OnFreshThread([] {
-    OwnerDrawnMenus menus;
-    menus.save->Checked(true);
-    menus.open->RadioGroup(true);
-    menus.open->CheckedPicture(nullptr);
-    menus.open->Checked(true);
-    menus.ShowMenus();
-    const auto check = std::dynamic_pointer_cast<StdPicture>(menus.save->CheckedPicture());
-    const auto radio = std::dynamic_pointer_cast<StdPicture>(menus.open->CheckedPicture());
-    ASSERT_TRUE(check && radio);
-    EXPECT_EQ(check->Type(), PictureType::Bitmap);
-    EXPECT_NE(check->ToPng(), radio->ToPng());
-  });
+TEST_ON_FRESH_THREAD(MeasureItem, ACheckedItemWithoutCheckPictureReceivesTheBuiltInOne) {
+  OwnerDrawnMenus menus;
+  menus.save->Checked(true);
+  menus.open->RadioGroup(true);
+  menus.open->CheckedPicture(nullptr);
+  menus.open->Checked(true);
+  menus.ShowMenus();
+  const auto check = std::dynamic_pointer_cast<StdPicture>(menus.save->CheckedPicture());
+  const auto radio = std::dynamic_pointer_cast<StdPicture>(menus.open->CheckedPicture());
+  ASSERT_TRUE(check && radio);
+  EXPECT_EQ(check->Type(), PictureType::Bitmap);
+  EXPECT_NE(check->ToPng(), radio->ToPng());
 }
 
-TEST(MeasureItem, ASidebarIsAsWideAsItsCaptionIsHighAndItsBreakTakesNoSpace) {
-  OnFreshThread([] {
-    OwnerDrawnMenus menus;
-    const Ref<Sidebar> sidebar = menus.FileMenu()->Sidebar();
-    sidebar->Visual()->Font(testing::FixedFont(16));  // 8 pixels a character
-    sidebar->Caption(u"Fifteen letters");
-    sidebar->Visible(true);
-    std::vector<RECT> entries;
-    sim::User user;
-    user.Run([&] { entries = sim::OpenPopups().at(0).entries; }).Cancel();
-    user.ClickMenuBar(menus.window, 0);
-    ASSERT_GE(entries.size(), 2u);
-    // Answered 16 wide; the platform draws it a check mark (14) wider.
-    EXPECT_EQ(entries[0].right - entries[0].left, 16 + 14);
-    EXPECT_EQ(entries[0].bottom - entries[0].top, 15 * 8 + 16);
-    EXPECT_EQ(entries[1].bottom - entries[1].top, 0);
-  });
+TEST_ON_FRESH_THREAD(MeasureItem, ASidebarIsAsWideAsItsCaptionIsHighAndItsBreakTakesNoSpace) {
+  OwnerDrawnMenus menus;
+  const Ref<Sidebar> sidebar = menus.FileMenu()->Sidebar();
+  sidebar->Visual()->Font(testing::FixedFont(16));  // 8 pixels a character
+  sidebar->Caption(u"Fifteen letters");
+  sidebar->Visible(true);
+  std::vector<RECT> entries;
+  sim::User user;
+  user.Run([&] { entries = sim::OpenPopups().at(0).entries; }).Cancel();
+  user.ClickMenuBar(menus.window, 0);
+  ASSERT_GE(entries.size(), 2u);
+  // Answered 16 wide; the platform draws it a check mark (14) wider.
+  EXPECT_EQ(entries[0].right - entries[0].left, 16 + 14);
+  EXPECT_EQ(entries[0].bottom - entries[0].top, 15 * 8 + 16);
+  EXPECT_EQ(entries[1].bottom - entries[1].top, 0);
 }
 
-TEST(MeasureItem, AnEntryThatIsNotTheLibrarysIsPassedOn) {
-  OnFreshThread([] {
-    OwnerDrawnMenus menus;
-    const HMENU popup = CreatePopupMenu();
-    AppendMenuA(popup, MF_OWNERDRAW, 99, nullptr);
-    AppendMenuA(popup, MF_STRING, 100, "Plain");
-    sim::User user;
-    user.Cancel();
-    TrackPopupMenu(popup, TPM_RETURNCMD, 10, 10, 0, menus.window, nullptr);
-    // The window's own procedure was asked, once, for the one owner-drawn entry.
-    EXPECT_EQ(sim::ReceivedMessages(menus.window, WM_MEASUREITEM).size(), 1u);
-    EXPECT_FALSE(MeasureItem(menus.window, 0));
-    EXPECT_FALSE(MeasureItem(0, 1));
-    DestroyMenu(popup);
-  });
+TEST_ON_FRESH_THREAD(MeasureItem, AnEntryThatIsNotTheLibrarysIsPassedOn) {
+  OwnerDrawnMenus menus;
+  const HMENU popup = CreatePopupMenu();
+  AppendMenuA(popup, MF_OWNERDRAW, 99, nullptr);
+  AppendMenuA(popup, MF_STRING, 100, "Plain");
+  sim::User user;
+  user.Cancel();
+  TrackPopupMenu(popup, TPM_RETURNCMD, 10, 10, 0, menus.window, nullptr);
+  // The window's own procedure was asked, once, for the one owner-drawn entry.
+  EXPECT_EQ(sim::ReceivedMessages(menus.window, WM_MEASUREITEM).size(), 1u);
+  EXPECT_FALSE(MeasureItem(menus.window, 0));
+  EXPECT_FALSE(MeasureItem(0, 1));
+  DestroyMenu(popup);
 }
 
 }  // namespace

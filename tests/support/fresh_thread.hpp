@@ -23,3 +23,12 @@ inline void OnFreshThread(const std::function<void()>& body) {
 }
 
 }  // namespace vellum::testing
+
+// A test whose body runs on a new thread, with the library and the sim fresh:
+//   TEST_ON_FRESH_THREAD(Menus, FindsItemsInNestedPopups) { ... }
+#define TEST_ON_FRESH_THREAD(suite, name)                     \
+  void suite##_##name##_Body();                               \
+  TEST(suite, name) {                                         \
+    ::vellum::testing::OnFreshThread(&suite##_##name##_Body); \
+  }                                                           \
+  void suite##_##name##_Body()

@@ -72,26 +72,24 @@ const std::vector<LateBoundCase>& Cases() {
   return cases;
 }
 
-TEST(LateBoundCalls, AssignmentsAndOmittedOptionalArgumentsReachTheMembers) {
-  OnFreshThread([] {
-    const HWND window = sim::CreateWindow(u"App", {0, 0, 400, 300});
-    const auto resolve = [&](const Variant& value) {
-      return value == kWindow ? Variant(static_cast<std::int32_t>(window)) : value;
-    };
-    for (const LateBoundCase& row : Cases()) {
-      SCOPED_TRACE(StringToUtf8(row.member) + ", " + row.name);
-      const Ref<Object> object = row.make();
-      std::vector<Variant> args;
-      for (const Variant& arg : row.args)
-        args.push_back(resolve(arg));
-      try {
-        object->Invoke(row.member, row.call, args);
-        EXPECT_EQ(object->Invoke(row.readBack, CallType::PropertyGet), resolve(row.expected));
-      } catch (const AutomationError& error) {
-        ADD_FAILURE() << "fails with " << error.Number();
-      }
+TEST_ON_FRESH_THREAD(LateBoundCalls, AssignmentsAndOmittedOptionalArgumentsReachTheMembers) {
+  const HWND window = sim::CreateWindow(u"App", {0, 0, 400, 300});
+  const auto resolve = [&](const Variant& value) {
+    return value == kWindow ? Variant(static_cast<std::int32_t>(window)) : value;
+  };
+  for (const LateBoundCase& row : Cases()) {
+    SCOPED_TRACE(StringToUtf8(row.member) + ", " + row.name);
+    const Ref<Object> object = row.make();
+    std::vector<Variant> args;
+    for (const Variant& arg : row.args)
+      args.push_back(resolve(arg));
+    try {
+      object->Invoke(row.member, row.call, args);
+      EXPECT_EQ(object->Invoke(row.readBack, CallType::PropertyGet), resolve(row.expected));
+    } catch (const AutomationError& error) {
+      ADD_FAILURE() << "fails with " << error.Number();
     }
-  });
+  }
 }
 
 }  // namespace

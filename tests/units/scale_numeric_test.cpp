@@ -18,16 +18,14 @@ using testing::ErrorOf;
 using namespace units;
 using testing::OnFreshThread;
 
-TEST(ScaleNumeric, StartsInTwipsAtTheScreensResolution) {
-  OnFreshThread([] {
-    sim::SetScreenDpi(120, 144);
-    const Ref<ScaleNumeric> scale = ScaleNumeric::New();
-    EXPECT_EQ(scale->Units(), kTwips);
-    EXPECT_EQ(scale->Value(), 0);
-    EXPECT_EQ(scale->Device(), 0u);
-    EXPECT_EQ(scale->DpiX(), 120);
-    EXPECT_EQ(scale->DpiY(), 144);
-  });
+TEST_ON_FRESH_THREAD(ScaleNumeric, StartsInTwipsAtTheScreensResolution) {
+  sim::SetScreenDpi(120, 144);
+  const Ref<ScaleNumeric> scale = ScaleNumeric::New();
+  EXPECT_EQ(scale->Units(), kTwips);
+  EXPECT_EQ(scale->Value(), 0);
+  EXPECT_EQ(scale->Device(), 0u);
+  EXPECT_EQ(scale->DpiX(), 120);
+  EXPECT_EQ(scale->DpiY(), 144);
 }
 
 TEST(ScaleNumeric, TranslatesEveryUnitAt96PixelsPerInch) {
@@ -91,16 +89,14 @@ TEST(ScaleNumeric, PixelsViewOfTheValue) {
   EXPECT_EQ(scale->AsPixelsX(), 2);
 }
 
-TEST(ScaleNumeric, WithoutDirectionAveragesBothResolutions) {
-  OnFreshThread([] {
-    sim::SetScreenDpi(96, 120);
-    const Ref<ScaleNumeric> scale = ScaleNumeric::New();
-    EXPECT_EQ(scale->DeviceTranslate(1, kInches, kPixels), 108);
-    // (CharsToPixelsY(2) + CharsToPixelsX(2)) / 2 = (40 + 16) / 2
-    EXPECT_EQ(scale->DeviceTranslate(2, kCharacters, kPixels), 28);
-    // (PixelsToCharsX(30) + PixelsToCharsY(30)) / 2 = (4 + 2) / 2, from 3.75 and 1.5
-    EXPECT_EQ(scale->DeviceTranslate(30, kPixels, kCharacters), 3);
-  });
+TEST_ON_FRESH_THREAD(ScaleNumeric, WithoutDirectionAveragesBothResolutions) {
+  sim::SetScreenDpi(96, 120);
+  const Ref<ScaleNumeric> scale = ScaleNumeric::New();
+  EXPECT_EQ(scale->DeviceTranslate(1, kInches, kPixels), 108);
+  // (CharsToPixelsY(2) + CharsToPixelsX(2)) / 2 = (40 + 16) / 2
+  EXPECT_EQ(scale->DeviceTranslate(2, kCharacters, kPixels), 28);
+  // (PixelsToCharsX(30) + PixelsToCharsY(30)) / 2 = (4 + 2) / 2, from 3.75 and 1.5
+  EXPECT_EQ(scale->DeviceTranslate(30, kPixels, kCharacters), 3);
 }
 
 TEST(ScaleNumeric, DeviceAssignmentReadsThatDevicesResolution) {

@@ -182,33 +182,31 @@ TEST(DCAttributes, SettersReturnThePreviousValueAndFailOnUnknownDCs) {
   EXPECT_EQ(GetDeviceCaps(unknown, LOGPIXELSX), 0);
 }
 
-TEST(GetDeviceCaps, ReportsScreenAndPerDeviceResolution) {
-  OnFreshThread([] {
-    const HDC screen = GetDC(0);
-    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), 96);
-    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), 96);
-    EXPECT_EQ(GetDeviceCaps(screen, BITSPIXEL), 32);
-    EXPECT_EQ(GetDeviceCaps(screen, HORZRES), 1024);
-    EXPECT_EQ(GetDeviceCaps(screen, VERTRES), 768);
+TEST_ON_FRESH_THREAD(GetDeviceCaps, ReportsScreenAndPerDeviceResolution) {
+  const HDC screen = GetDC(0);
+  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), 96);
+  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), 96);
+  EXPECT_EQ(GetDeviceCaps(screen, BITSPIXEL), 32);
+  EXPECT_EQ(GetDeviceCaps(screen, HORZRES), 1024);
+  EXPECT_EQ(GetDeviceCaps(screen, VERTRES), 768);
 
-    const HDC memory = CreateCompatibleDC(screen);
-    ASSERT_TRUE(sim::SetDeviceDpi(memory, 120, 144));
-    EXPECT_EQ(GetDeviceCaps(memory, LOGPIXELSX), 120);
-    EXPECT_EQ(GetDeviceCaps(memory, LOGPIXELSY), 144);
-    const HDC copy = CreateCompatibleDC(memory);
-    EXPECT_EQ(GetDeviceCaps(copy, LOGPIXELSY), 144) << "a compatible DC takes its model's";
-    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), 96);
+  const HDC memory = CreateCompatibleDC(screen);
+  ASSERT_TRUE(sim::SetDeviceDpi(memory, 120, 144));
+  EXPECT_EQ(GetDeviceCaps(memory, LOGPIXELSX), 120);
+  EXPECT_EQ(GetDeviceCaps(memory, LOGPIXELSY), 144);
+  const HDC copy = CreateCompatibleDC(memory);
+  EXPECT_EQ(GetDeviceCaps(copy, LOGPIXELSY), 144) << "a compatible DC takes its model's";
+  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), 96);
 
-    sim::SetScreenDpi(192, 192);
-    sim::SetScreenSize(800, 600);
-    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), 192);
-    EXPECT_EQ(GetDeviceCaps(memory, LOGPIXELSX), 120);
-    EXPECT_EQ(GetDeviceCaps(memory, HORZRES), 800);
-    EXPECT_FALSE(sim::SetDeviceDpi(0x5555, 1, 1));
-    DeleteDC(copy);
-    DeleteDC(memory);
-    ReleaseDC(0, screen);
-  });
+  sim::SetScreenDpi(192, 192);
+  sim::SetScreenSize(800, 600);
+  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), 192);
+  EXPECT_EQ(GetDeviceCaps(memory, LOGPIXELSX), 120);
+  EXPECT_EQ(GetDeviceCaps(memory, HORZRES), 800);
+  EXPECT_FALSE(sim::SetDeviceDpi(0x5555, 1, 1));
+  DeleteDC(copy);
+  DeleteDC(memory);
+  ReleaseDC(0, screen);
 }
 
 TEST(ScreenDC, IsBorrowedFromGetDCAndReleasedOnlyByReleaseDC) {
@@ -247,18 +245,16 @@ TEST(SurfaceDC, KeepsItsOwnPixelsAndScreenOrigin) {
   EXPECT_EQ(GetPixel(surface, 0, 0), CLR_INVALID);
 }
 
-TEST(CallLog, RecordsBoundaryCallsWithTheirArguments) {
-  OnFreshThread([] {
-    MemoryCanvas canvas(2, 2);
-    sim::Calls().Reset();
-    const RECT rect{0, 0, 1, 1};
-    FillRect(canvas.dc, &rect, static_cast<HBRUSH>(COLOR_MENU + 1));
-    SetPixel(canvas.dc, 1, 1, 0);
-    SetPixel(canvas.dc, 0, 1, 0);
-    EXPECT_EQ(sim::Calls().Count("SetPixel"), 2u);
-    ASSERT_EQ(sim::Calls().Count("FillRect"), 1u);
-    EXPECT_NE(sim::Calls().Arguments("FillRect")[0].find("rc=(0,0,1,1)"), std::string::npos);
-  });
+TEST_ON_FRESH_THREAD(CallLog, RecordsBoundaryCallsWithTheirArguments) {
+  MemoryCanvas canvas(2, 2);
+  sim::Calls().Reset();
+  const RECT rect{0, 0, 1, 1};
+  FillRect(canvas.dc, &rect, static_cast<HBRUSH>(COLOR_MENU + 1));
+  SetPixel(canvas.dc, 1, 1, 0);
+  SetPixel(canvas.dc, 0, 1, 0);
+  EXPECT_EQ(sim::Calls().Count("SetPixel"), 2u);
+  ASSERT_EQ(sim::Calls().Count("FillRect"), 1u);
+  EXPECT_NE(sim::Calls().Arguments("FillRect")[0].find("rc=(0,0,1,1)"), std::string::npos);
 }
 
 }  // namespace
