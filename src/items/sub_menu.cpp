@@ -337,16 +337,12 @@ void SubMenu::Destroy() {
     IgnoringErrors([&] { sidebar_->RemoveNative(); });
     sidebar_.reset();
   }
-  for (const Ref<MenuItem>& item : ItemList()) {
-    IgnoringErrors([&] { item->SubMenu()->Destroy(); });
-    IgnoringErrors([&] { item->RemoveNative(); });
-  }
+  DropItems();
   if (hMenu_ != 0) {
     IgnoringErrors([&] { Menus::UnregisterMenu(*this); });
     DestroyMenu(hMenu_);
     hMenu_ = 0;
   }
-  items_ = Collection::New();
 }
 
 void SubMenu::SetParent(const Ref<Object>& parent) {

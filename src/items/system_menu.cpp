@@ -61,11 +61,7 @@ Ref<MenuItem> SystemMenu::Item(const Variant& indexKey) const {
 }
 
 void SystemMenu::Clear() {
-  for (const Ref<MenuItem>& item : ItemList()) {
-    IgnoringErrors([&] { item->SubMenu()->Destroy(); });
-    IgnoringErrors([&] { item->RemoveNative(); });
-  }
-  items_ = Collection::New();
+  DropItems();
 }
 
 void SystemMenu::Subclass(HWND hWnd, bool revertMenu) {

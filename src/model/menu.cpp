@@ -46,13 +46,17 @@ void Menu::SetImageMax(std::int32_t left, std::int32_t right) {
   imageMaxRight_ = right;
 }
 
-void Menu::AdoptHandle(platform::HMENU hMenu) {
-  const auto keepAlive = shared_from_this();
+void Menu::DropItems() {
   for (const Ref<MenuItem>& item : ItemList()) {
     IgnoringErrors([&] { item->SubMenu()->Destroy(); });
     IgnoringErrors([&] { item->RemoveNative(); });
   }
   items_ = Collection::New();
+}
+
+void Menu::AdoptHandle(platform::HMENU hMenu) {
+  const auto keepAlive = shared_from_this();
+  DropItems();
   if (hMenu_ != 0) {
     IgnoringErrors([&] { Menus::UnregisterMenu(*this); });
     if (hMenu_ != hMenu) platform::DestroyMenu(hMenu_);

@@ -85,6 +85,9 @@ class Menu : public Object, public Persistable {
   void AdoptHandle(platform::HMENU hMenu);
   // Unchecks every radio-group item of this menu.
   void ClearRadioGroup();
+  // Lets every item go: its popup is destroyed, its native entry deleted (failures ignored),
+  // and the list starts empty.
+  void DropItems();
 
  protected:
   Menu() = default;

@@ -65,16 +65,12 @@ void Menubar::Create() {
 void Menubar::Destroy() {
   const auto keepAlive = Self<Menubar>();
   if (hWnd_ != 0) IgnoringErrors([&] { ReleaseWindowHandle(); });
-  for (const Ref<MenuItem>& item : ItemList()) {
-    IgnoringErrors([&] { item->SubMenu()->Destroy(); });
-    DeleteMenu(hMenu_, static_cast<UINT>(item->ItemId()), MF_BYCOMMAND);
-  }
+  DropItems();
   if (hMenu_ != 0) {
     IgnoringErrors([&] { Menus::UnregisterMenu(*this); });
     DestroyMenu(hMenu_);
     hMenu_ = 0;
   }
-  items_ = Collection::New();
 }
 
 Ref<MenuItem> Menubar::Add(const String& caption, const Ref<Object>& picture, const String& key,
@@ -143,11 +139,7 @@ void Menubar::Remove(const Variant& indexKey) {
 }
 
 void Menubar::Clear() {
-  for (const Ref<MenuItem>& item : ItemList()) {
-    IgnoringErrors([&] { item->SubMenu()->Destroy(); });
-    IgnoringErrors([&] { item->RemoveNative(); });
-  }
-  items_ = Collection::New();
+  DropItems();
 }
 
 Ref<MenuItem> Menubar::Search(const Variant& indexKey) {

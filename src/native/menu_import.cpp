@@ -243,7 +243,7 @@ void ImportSystemMenu(HWND hWnd, SystemMenu& menu, bool revertMenu,
   if (revertMenu) GetSystemMenu(hWnd, TRUE);
   const HMENU source = GetSystemMenu(hWnd, FALSE);
   const int count = GetMenuItemCount(source);
-  menu.Clear();
+  // Taking the handle over drops whatever items the menu held.
   menu.AdoptHandle(source);
   menu.SetOwnerWindow(hWnd);
   const ShowState show = ShowStateOf(hWnd);
